@@ -1,0 +1,32 @@
+# Set-up, build and run in one step on a fresh Debian 12 machine.
+#   make run    start Coilwise
+#   make test   run every test
+PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: run test sanitize bench deps release dev
+run: release
+	./build/release/src/app/coilwise --calc --locale C --primary 220 --secondary 12:1
+
+test: release
+	ctest --preset release
+
+sanitize: deps
+	cmake --preset dev
+	cmake --build --preset dev
+	ctest --preset dev
+
+bench: release
+	./build/release/bench/coilwise_bench
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi

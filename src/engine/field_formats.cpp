@@ -1,0 +1,13 @@
+#include "field_formats.h"
+
+#include "display_mask.h"
+#include "number_text.h"
+
+namespace coilwise {
+
+std::string leaveFieldText(const std::string& text, std::string_view mask, const Locale& locale) {
+    const std::optional<double> value = parseNumber(text, locale);
+    return value ? formatMask(*value, mask, locale) : text;
+}
+
+} // namespace coilwise
