@@ -1,14 +1,14 @@
 #include "calculation.h"
 
-#include <array>
-#include <optional>
-#include <variant>
-
 #include "display_mask.h"
 #include "input_checks.h"
 #include "number_text.h"
 #include "sizing_loop.h"
 #include "wire_choice.h"
+
+#include <array>
+#include <optional>
+#include <variant>
 
 namespace coilwise {
 
@@ -25,10 +25,14 @@ private:
     std::string text(Field field, int row = 0) const { return window_.text({field, row}); }
     void write(Field field, const std::string& text) { window_.setText({field}, text); }
     void write(Field field, int row, const std::string& text) { window_.setText({field, row}, text); }
-    std::string mask(double value, std::string_view pattern) const { return formatMask(value, pattern, locale_); }
+    std::string mask(double value, std::string_view pattern) const {
+        return formatMask(value, pattern, locale_);
+    }
 
     Outcome stop(const RunStop& how, Outcome outcome = Outcome::inputError);
-    Outcome cannotCalculate() { return stop({true, cannotCalculateMessage, std::nullopt}, Outcome::cannotCalculate); }
+    Outcome cannotCalculate() {
+        return stop({true, cannotCalculateMessage, std::nullopt}, Outcome::cannotCalculate);
+    }
     std::int16_t countRowsInUse() const;
     void blankRowsNotInUse();
     void writeResults(const CoreDesign& design, double loadWatts);
@@ -71,12 +75,13 @@ std::int16_t Run::countRowsInUse() const {
 
 void Run::blankRowsNotInUse() {
     for (int i = record_.q + 1; i <= rowCount; ++i) {
-        for (Field f : {Field::labvsec, Field::labisec, Field::labesp, Field::labalam, Field::labcob, Field::labres,
-                        Field::vacvsec}) {
+        for (Field f : {Field::labvsec, Field::labisec, Field::labesp, Field::labalam, Field::labcob,
+                        Field::labres, Field::vacvsec}) {
             write(f, i, {});
         }
     }
-    window_.setFocus(record_.q < rowCount ? FieldRef{Field::labvsec, record_.q + 1} : FieldRef{Field::labobs});
+    window_.setFocus(record_.q < rowCount ? FieldRef{Field::labvsec, record_.q + 1}
+                                          : FieldRef{Field::labobs});
 }
 
 Outcome Run::execute() {
@@ -104,7 +109,8 @@ Outcome Run::execute() {
 
     for (int i = 1; i <= record_.q; ++i) {
         if (record_.carga) {
-            if (auto failed = checkSecondaryRow(i, text(Field::labvsec, i), text(Field::labisec, i), locale_)) {
+            if (auto failed =
+                    checkSecondaryRow(i, text(Field::labvsec, i), text(Field::labisec, i), locale_)) {
                 return stop(*failed);
             }
         }
@@ -132,8 +138,8 @@ Outcome Run::execute() {
         demands[i] = {*volts, *amps, *wire};
     }
 
-    const SizingInput input{vp, std::span(demands.data(), q), loadWatts, record_.frec, record_.gauss,
-                            record_.deltadia};
+    const SizingInput input{
+        vp, std::span(demands.data(), q), loadWatts, record_.frec, record_.gauss, record_.deltadia};
     const std::optional<CoreDesign> design = sizeCore(input, record_.pesofe);
     if (!design) {
         return cannotCalculate();
@@ -178,7 +184,8 @@ void Run::writeCosts(double ironGrams) {
     const double copperGrams = parseNumber(text(Field::labpesocu), locale_).value_or(0);
     const double copper = copperGrams * record_.costocu / 1000;
     write(Field::tbxcostocu, locale_.formatCurrency(copper));
-    write(Field::tbxcostotot, locale_.formatCurrency(locale_.roundCurrency(iron) + locale_.roundCurrency(copper)));
+    write(Field::tbxcostotot,
+          locale_.formatCurrency(locale_.roundCurrency(iron) + locale_.roundCurrency(copper)));
 }
 
 } // namespace

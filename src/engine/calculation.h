@@ -7,10 +7,10 @@
 namespace coilwise {
 
 enum class Outcome {
-    ok,               // every result written
-    inputError,       // a check refused a field
-    cannotCalculate,  // no wire or lamination is large enough, or the settings make no sense
-    cleared,          // no secondary in use: the window was cleared
+    ok,              // every result written
+    inputError,      // a check refused a field
+    cannotCalculate, // no wire or lamination is large enough, or the settings make no sense
+    cleared,         // no secondary in use: the window was cleared
 };
 
 // The Calculate command: checks the inputs, sizes core and windings and writes every result

@@ -6,17 +6,18 @@ namespace coilwise {
 
 std::span<const FieldRef> clearedFields() {
     static const std::vector<FieldRef> fields = [] {
-        std::vector<FieldRef> list{{Field::labnpri}, {Field::labalambpri}, {Field::labpesoprim}, {Field::labrprim}};
+        std::vector<FieldRef> list{
+            {Field::labnpri}, {Field::labalambpri}, {Field::labpesoprim}, {Field::labrprim}};
         for (int row = 1; row <= rowCount; ++row) {
             for (Field f : {Field::labvsec, Field::labisec, Field::labesp, Field::labalam, Field::labcob,
                             Field::labres, Field::vacvsec}) {
                 list.push_back({f, row});
             }
         }
-        for (Field f : {Field::labchapa, Field::labprof, Field::labpesoE, Field::labpesoI, Field::labpesocu,
-                        Field::labpesotot, Field::labptot, Field::labppri, Field::labrend, Field::labperfe,
-                        Field::labpercu, Field::tbxcostofe, Field::tbxcostocu, Field::tbxcostotot,
-                        Field::labobs}) {
+        for (Field f :
+             {Field::labchapa, Field::labprof, Field::labpesoE, Field::labpesoI, Field::labpesocu,
+              Field::labpesotot, Field::labptot, Field::labppri, Field::labrend, Field::labperfe,
+              Field::labpercu, Field::tbxcostofe, Field::tbxcostocu, Field::tbxcostotot, Field::labobs}) {
             list.push_back({f});
         }
         return list;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <span>
-
 #include "window_port.h"
+
+#include <span>
 
 namespace coilwise {
 

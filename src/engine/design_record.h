@@ -8,17 +8,17 @@ namespace coilwise {
 // The design's values that live beside the field texts: the settings the calculation reads,
 // the service constants and the state a run leaves behind.
 struct DesignRecord {
-    std::int16_t frec = 0;    // working frequency, 50 or 60 Hz
-    std::int16_t tiserv = 0;  // service: 1 continuous, 2 discontinuous, 3 random
-    double costofe = 0;       // iron price per kg
-    double costocu = 0;       // copper price per kg
+    std::int16_t frec = 0;   // working frequency, 50 or 60 Hz
+    std::int16_t tiserv = 0; // service: 1 continuous, 2 discontinuous, 3 random
+    double costofe = 0;      // iron price per kg
+    double costocu = 0;      // copper price per kg
 
     std::string tiposervicio;
-    std::int16_t gauss = 0;  // peak flux density, gauss
-    double deltadia = 0;     // current density, A/mm²
+    std::int16_t gauss = 0; // peak flux density, gauss
+    double deltadia = 0;    // current density, A/mm²
 
-    std::int16_t q = 0;  // secondaries in use at the last count
-    double pesofe = 0;   // E plus I laminations, grams
+    std::int16_t q = 0; // secondaries in use at the last count
+    double pesofe = 0;  // E plus I laminations, grams
     bool carga = false;
     bool recalcularcosto = false;
     bool archivomodif = false;

@@ -6,10 +6,14 @@ namespace coilwise {
 
 namespace {
 
-bool beginsWithDigit(const std::string& text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
+bool beginsWithDigit(const std::string& text) {
+    return !text.empty() && text[0] >= '0' && text[0] <= '9';
+}
 
 // The lower limit is compared in single precision, so a value that rounds to 0.5f passes.
-bool belowHalfVolt(double volts) { return volts < 0 || static_cast<float>(volts) < 0.5F; }
+bool belowHalfVolt(double volts) {
+    return volts < 0 || static_cast<float>(volts) < 0.5F;
+}
 
 } // namespace
 
@@ -29,7 +33,9 @@ std::optional<RunStop> checkSecondaryRow(int row, const std::string& volts, cons
                                          const Locale& locale) {
     // The range is checked on the leading number, and again on the value the run will use, which
     // differs from it in a comma locale ("2000,5") or is no number at all ("1abc").
-    const auto outOfRange = [](double v) { return v < 1 || v > 2000; };
+    const auto outOfRange = [](double v) {
+        return v < 1 || v > 2000;
+    };
     const std::optional<double> value = parseNumber(volts, locale);
     if (outOfRange(leadingNumber(volts)) || !value || outOfRange(*value)) {
         return RunStop{true, secondaryVoltageMessage, FieldRef{Field::labvsec, row}};

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "locale.h"
+#include "run_stop.h"
+
 #include <optional>
 #include <string>
 #include <variant>
-
-#include "locale.h"
-#include "run_stop.h"
 
 namespace coilwise {
 

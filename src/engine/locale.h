@@ -26,7 +26,7 @@ struct FixedLocaleConventions {
     std::string group = ",";
     std::string symbol = "$";
     bool symbolBefore = true;
-    std::string symbolSpacing;  // text between symbol and digits, e.g. a blank
+    std::string symbolSpacing; // text between symbol and digits, e.g. a blank
     int currencyDecimals = 2;
 };
 

@@ -6,7 +6,9 @@ IronWeights ironWeights(const Lamination& lamination, double stackCm) {
     return {lamination.eGramsPerCm * stackCm, lamination.iGramsPerCm * stackCm};
 }
 
-double ironWatts(double ironGrams) { return ironGrams * 0.00256; }
+double ironWatts(double ironGrams) {
+    return ironGrams * 0.00256;
+}
 
 Efficiency efficiency(double loadWatts, double ironWatts, double primaryCopperWatts,
                       double secondaryCopperWatts) {

@@ -7,15 +7,15 @@ namespace coilwise {
 // A standard E-I lamination: window half a tongue wide and one and a half tongues high.
 struct Lamination {
     double tongueMm;
-    double eGramsPerCm;  // E laminations, grams per cm of stack
-    double iGramsPerCm;  // I laminations, grams per cm of stack
+    double eGramsPerCm; // E laminations, grams per cm of stack
+    double iGramsPerCm; // I laminations, grams per cm of stack
 };
 
 // Enamelled copper wire of circular section.
 struct Wire {
     double diameterMm;
     double metresPerKg;
-    double turnsPerCm2;  // turns per cm² of winding window
+    double turnsPerCm2; // turns per cm² of winding window
 };
 
 inline constexpr int laminationCount = 12;

@@ -1,9 +1,9 @@
 #include "memory_window.h"
 
-#include <cassert>
-
 #include "clear_fields.h"
 #include "field_formats.h"
+
+#include <cassert>
 
 namespace coilwise {
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "design_record.h"
+#include "locale.h"
+#include "window_port.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "design_record.h"
-#include "locale.h"
-#include "window_port.h"
 
 namespace coilwise {
 
@@ -33,7 +33,9 @@ public:
     void forgetObservations();
 
 private:
-    const std::string& slot(FieldRef ref) const { return texts_[static_cast<std::size_t>(ref.field)][index(ref)]; }
+    const std::string& slot(FieldRef ref) const {
+        return texts_[static_cast<std::size_t>(ref.field)][index(ref)];
+    }
     std::string& slot(FieldRef ref) { return texts_[static_cast<std::size_t>(ref.field)][index(ref)]; }
     static std::size_t index(FieldRef ref);
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "locale.h"
+
 #include <optional>
 #include <string_view>
-
-#include "locale.h"
 
 namespace coilwise {
 

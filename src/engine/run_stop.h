@@ -1,9 +1,9 @@
 #pragma once
 
+#include "window_port.h"
+
 #include <optional>
 #include <string>
-
-#include "window_port.h"
 
 namespace coilwise {
 
@@ -18,6 +18,7 @@ struct RunStop {
 inline const std::string primaryVoltageMessage = "The voltage value must be\nbetween 0,5 and 2000 volts.";
 inline const std::string secondaryVoltageMessage = "The voltage value mus be\nbetween 1 y 2000 volts.";
 inline const std::string currentMessage = "Current value mus be\npositive, 10mA minimum.";
-inline const std::string cannotCalculateMessage = "It is not possible to calculate.\nRefer to a proper manual.";
+inline const std::string cannotCalculateMessage =
+    "It is not possible to calculate.\nRefer to a proper manual.";
 
 } // namespace coilwise

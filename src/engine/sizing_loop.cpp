@@ -48,7 +48,7 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
     }
     const double dp = primaryWire->diameterMm;
 
-    double allowance = 0;  // never reset: it carries over to larger cores
+    double allowance = 0; // never reset: it carries over to larger cores
     for (const Lamination& lamination : laminations) {
         const double a = lamination.tongueMm / 10;
         const double windowArea = 0.75 * a * a;
@@ -98,7 +98,8 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
             bool regulated = true;
             for (std::size_t i = 0; i < secondaries.size(); ++i) {
                 const SecondaryDemand& s = secondaries[i];
-                const double metres = 0.02 * turns.secondary[i] * (a + b + 2 * builds.secondary[i] + 4 * radius);
+                const double metres =
+                    0.02 * turns.secondary[i] * (a + b + 2 * builds.secondary[i] + 4 * radius);
                 radius += builds.secondary[i];
                 const double ohms = copperOhms(metres, s.wire.diameterMm);
                 const double grams = copperGrams(metres, s.wire.metresPerKg);

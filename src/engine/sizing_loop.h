@@ -1,11 +1,11 @@
 #pragma once
 
+#include "material_tables.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
-
-#include "material_tables.h"
 
 namespace coilwise {
 
@@ -29,7 +29,7 @@ struct SecondaryResult {
 
 struct SizingInput {
     double primaryVolts;
-    std::span<const SecondaryDemand> secondaries;  // 1 to 5, in row order
+    std::span<const SecondaryDemand> secondaries; // 1 to 5, in row order
     double loadWatts;
     std::int16_t frequency;
     std::int16_t gauss;

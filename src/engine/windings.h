@@ -16,7 +16,7 @@ double copperGrams(double metres, double metresPerKg);
 double copperOhms(double metres, double wireMm);
 
 struct SecondaryVoltages {
-    double unload;  // shown as the no-load voltage
+    double unload; // shown as the no-load voltage
     double loaded;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
-
 #include "material_tables.h"
+
+#include <optional>
 
 namespace coilwise {
 

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
+#include "engine/calculation.h"
+#include "engine/memory_window.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "engine/calculation.h"
-#include "engine/memory_window.h"
 
 namespace coilwise {
 namespace {
@@ -61,9 +60,18 @@ protected:
 TEST_F(Calculation, DeeperStackExample) {
     type("110", {{"6", "1.5"}});
     ASSERT_EQ(calculate(), Outcome::ok);
-    expectFields({{"labchapa", "19"}, {"labprof", "27"}, {"labnpri", "920"}, {"labalambpri", "0.25"},
-                  {"labesp(1)", "54"}, {"labalam(1)", "0.90"}, {"vacvsec(1)", "6.48"}, {"labpesoE", "355"},
-                  {"labpesoI", "118"}, {"labpesocu", "90"}, {"labpesotot", "563"}, {"labrend", "81"}});
+    expectFields({{"labchapa", "19"},
+                  {"labprof", "27"},
+                  {"labnpri", "920"},
+                  {"labalambpri", "0.25"},
+                  {"labesp(1)", "54"},
+                  {"labalam(1)", "0.90"},
+                  {"vacvsec(1)", "6.48"},
+                  {"labpesoE", "355"},
+                  {"labpesoI", "118"},
+                  {"labpesocu", "90"},
+                  {"labpesotot", "563"},
+                  {"labrend", "81"}});
 }
 
 TEST_F(Calculation, EndToEndExampleWithCosts) {
@@ -71,15 +79,224 @@ TEST_F(Calculation, EndToEndExampleWithCosts) {
     record.costocu = 12;
     type("220", {{"12", "1"}});
     ASSERT_EQ(calculate(), Outcome::ok);
-    expectFields({{"labnpri", "1784"},      {"labalambpri", "0.2"},  {"labpesoprim", "54"},  {"labrprim", "107.861"},
-                  {"labesp(1)", "106"},     {"labalam(1)", "0.70"},  {"labcob(1)", "54"},    {"labres(1)", "0.708"},
-                  {"vacvsec(1)", "13.08"},  {"labchapa", "23"},      {"labprof", "23"},      {"labpesoE", "450"},
-                  {"labpesoI", "150"},      {"labpesocu", "109"},    {"labpesotot", "709"},  {"labptot", "12.0"},
-                  {"labppri", "14.7"},      {"labrend", "82"},       {"labperfe", "1.5"},    {"labpercu", "1.2"},
-                  {"tbxcostofe", "$1.50"},  {"tbxcostocu", "$1.31"}, {"tbxcostotot", "$2.81"}, {"labvsec(1)", "12.00"},
-                  {"labisec(1)", "1.00"},   {"labvpri", "220"}});
+    expectFields(
+        {{"labnpri", "1784"},     {"labalambpri", "0.2"},  {"labpesoprim", "54"},    {"labrprim", "107.861"},
+         {"labesp(1)", "106"},    {"labalam(1)", "0.70"},  {"labcob(1)", "54"},      {"labres(1)", "0.708"},
+         {"vacvsec(1)", "13.08"}, {"labchapa", "23"},      {"labprof", "23"},        {"labpesoE", "450"},
+         {"labpesoI", "150"},     {"labpesocu", "109"},    {"labpesotot", "709"},    {"labptot", "12.0"},
+         {"labppri", "14.7"},     {"labrend", "82"},       {"labperfe", "1.5"},      {"labpercu", "1.2"},
+         {"tbxcostofe", "$1.50"}, {"tbxcostocu", "$1.31"}, {"tbxcostotot", "$2.81"}, {"labvsec(1)", "12.00"},
+         {"labisec(1)", "1.00"},  {"labvpri", "220"}});
     EXPECT_EQ(record.tiposervicio, "Continuous service");
     EXPECT_EQ(record.q, 1);
+}
+
+TEST(CalculationInCommaLocale, ReadsAndWritesTheLocalesSeparator) {
+    const FixedLocale comma = FixedLocale::comma();
+    DesignRecord record;
+    record.frec = 50;
+    record.tiserv = 1;
+    record.carga = true;
+    record.costofe = 2.5;
+    record.costocu = 12;
+    MemoryWindow window(record, comma);
+    window.setText({Field::labvpri}, "220");
+    window.setText({Field::labvsec, 1}, "12");
+    window.setText({Field::labisec, 1}, "1");
+    ASSERT_EQ(Command1_Click(record, window, comma), Outcome::ok);
+    EXPECT_EQ(window.text({Field::labvsec, 1}), "12,00");
+    EXPECT_EQ(window.text({Field::labalambpri}), "0,2");
+    EXPECT_EQ(window.text({Field::labrprim}), "107,861");
+    EXPECT_EQ(window.text({Field::tbxcostotot}), "2,81 €");
+}
+
+struct CoreCase {
+    const char* primary;
+    const char* volts;
+    const char* amps;
+    const char* tongue;
+    const char* depth;
+};
+
+class CoreSelection : public Calculation, public testing::WithParamInterface<CoreCase> {};
+
+TEST_P(CoreSelection, TakesTheFirstCoreThatHoldsTheWindings) {
+    const CoreCase& c = GetParam();
+    type(c.primary, {{c.volts, c.amps}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    EXPECT_EQ(at(Field::labchapa), c.tongue);
+    EXPECT_EQ(at(Field::labprof), c.depth);
+}
+
+INSTANTIATE_TEST_SUITE_P(Laminations, CoreSelection,
+                         testing::Values(CoreCase{"12", "3", "0.1", "10", "10"},  // smallest, never deeper
+                                         CoreCase{"220", "3", "0.1", "13", "16"}, // 13 mm on a 16 mm stack
+                                         CoreCase{"220", "3", "1", "16", "16"},
+                                         CoreCase{"220", "3", "2", "19", "27"},
+                                         CoreCase{"220", "3", "3", "22", "22"}, // after 19 on 19 and 27
+                                         CoreCase{"220", "48", "8", "64", "64"}));
+
+TEST_F(Calculation, FiveRowsMoveTheFocusToTheNotes) {
+    type("220", {{"6", "0.1"}, {"9", "0.1"}, {"12", "0.1"}, {"15", "0.1"}, {"24", "0.1"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    EXPECT_EQ(record.q, 5);
+    EXPECT_EQ(window.focus(), (FieldRef{Field::labobs}));
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_FALSE(at(Field::labesp, i).empty()) << i;
+    }
+}
+
+TEST_F(Calculation, RowAfterAGapIsNotCalculatedAndIsBlanked) {
+    type("220", {{"12", "1"}, {"", ""}, {"9", "0.5"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    EXPECT_EQ(record.q, 1);
+    EXPECT_EQ(at(Field::labvsec, 3), "");
+    EXPECT_EQ(at(Field::labisec, 3), "");
+    EXPECT_EQ(at(Field::labptot), "12.0");
+    EXPECT_EQ(window.focus(), (FieldRef{Field::labvsec, 2}));
+}
+
+TEST_F(Calculation, HalfFilledRowInsideTheCountIsCheckedSilently) {
+    // Two full rows make the first count 2; row 1 has no current, so row 1 is in use but fails.
+    type("220", {{"12", ""}, {"9", "1"}, {"6", "1"}});
+    EXPECT_EQ(calculate(), Outcome::inputError);
+    EXPECT_EQ(record.q, 2);
+    EXPECT_EQ(window.beeps(), 0);
+    EXPECT_TRUE(window.messages().empty());
+    EXPECT_EQ(window.focus(), (FieldRef{Field::labisec, 1}));
+}
+
+TEST_F(Calculation, NoRowInUseClearsTheWindow) {
+    type("220", {{"12", ""}});
+    window.setText({Field::labnpri}, "old");
+    EXPECT_EQ(calculate(), Outcome::cleared);
+    EXPECT_EQ(at(Field::labnpri), "");
+    EXPECT_EQ(at(Field::labvsec, 1), "");
+    EXPECT_EQ(at(Field::labvpri), "220");
+    EXPECT_TRUE(window.messages().empty());
+    EXPECT_EQ(window.focus(), (FieldRef{Field::labvsec, 1}));
+    EXPECT_FALSE(record.archivomodif);
+}
+
+TEST_F(Calculation, InputErrorKeepsPreviousResultsAndRowsThatPassed) {
+    type("220", {{"12", "1"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    record.archivomodif = false;
+    type("220", {{"7", "2"}, {"9", "0.001"}, {"5", "1"}});
+    window.setText({Field::labvsec, 3}, "");
+    window.setText({Field::labisec, 3}, "");
+    window.setText({Field::labvsec, 4}, "3");
+    window.setText({Field::labisec, 4}, "3");
+
+    EXPECT_EQ(calculate(), Outcome::inputError);
+    EXPECT_EQ(window.beeps(), 1);
+    EXPECT_EQ(window.messages(), std::vector<std::string>{"Current value mus be\npositive, 10mA minimum."});
+    EXPECT_EQ(window.focus(), (FieldRef{Field::labisec, 2}));
+    EXPECT_EQ(at(Field::labvsec, 1), "7.00"); // rewritten before row 2 failed
+    EXPECT_EQ(at(Field::labisec, 2), "0.001");
+    EXPECT_EQ(at(Field::labvsec, 4), "3"); // not blanked: blanking follows the checks
+    EXPECT_EQ(at(Field::labnpri), "1784");
+    EXPECT_FALSE(record.archivomodif);
+}
+
+TEST_F(Calculation, PrimaryErrorStopsBeforeCounting) {
+    type("3000", {{"12", "1"}});
+    EXPECT_EQ(calculate(), Outcome::inputError);
+    EXPECT_EQ(window.beeps(), 1);
+    EXPECT_EQ(window.messages(),
+              std::vector<std::string>{"The voltage value must be\nbetween 0,5 and 2000 volts."});
+    EXPECT_EQ(window.focus(), (FieldRef{Field::labvpri}));
+    EXPECT_EQ(record.q, 0);
+}
+
+TEST_F(Calculation, RowChecksWaitForTheLoad) {
+    record.carga = false;
+    type("220", {{"12", "1"}});
+    EXPECT_EQ(calculate(), Outcome::ok);
+    type("3000", {});
+    EXPECT_EQ(calculate(), Outcome::inputError); // the primary check always applies
+}
+
+struct CannotCase {
+    const char* name;
+    const char* primary;
+    std::vector<std::pair<std::string, std::string>> rows;
+};
+
+class CannotCalculate : public Calculation, public testing::WithParamInterface<CannotCase> {};
+
+TEST_P(CannotCalculate, BeepsAndKeepsThePreviousResults) {
+    type("220", {{"12", "1"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    record.archivomodif = false;
+    window.setText({Field::labvsec, 1}, "");
+    window.setText({Field::labisec, 1}, "");
+    type(GetParam().primary, GetParam().rows);
+
+    EXPECT_EQ(calculate(), Outcome::cannotCalculate);
+    EXPECT_EQ(window.beeps(), 1);
+    EXPECT_EQ(window.messages(),
+              std::vector<std::string>{"It is not possible to calculate.\nRefer to a proper manual."});
+    EXPECT_EQ(at(Field::labnpri), "1784");
+    EXPECT_EQ(at(Field::labvsec, 5), ""); // rows not in use were blanked before the stop
+    EXPECT_FALSE(record.archivomodif);
+    EXPECT_FALSE(record.recalcularcosto);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, CannotCalculate,
+    testing::Values(CannotCase{"SecondaryWireTooThick", "220", {{"5", "1"}, {"12", "9.9"}}},
+                    CannotCase{"PrimaryWireTooThick", "12", {{"24", "5"}}},
+                    CannotCase{"NoLaminationLargeEnough",
+                               "2000",
+                               {{"2000", "1.5"}, {"2000", "1.5"}, {"2000", "1.5"}, {"2000", "1.5"}}}),
+    [](const testing::TestParamInfo<CannotCase>& info) { return info.param.name; });
+
+TEST_F(Calculation, ServiceSetsItsConstants) {
+    record.tiserv = 3;
+    type("220", {{"12", "1"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    EXPECT_EQ(record.tiposervicio, "Random service");
+    EXPECT_EQ(record.gauss, 13500);
+    EXPECT_EQ(record.deltadia, 3.5);
+}
+
+TEST_F(Calculation, SettingsOutOfRangeAreRefused) {
+    type("220", {{"12", "1"}});
+    for (auto [frec, tiserv] : {std::pair<std::int16_t, std::int16_t>{55, 1}, {50, 0}, {60, 4}}) {
+        record.frec = frec;
+        record.tiserv = tiserv;
+        EXPECT_EQ(calculate(), Outcome::cannotCalculate) << frec << " Hz, service " << tiserv;
+        EXPECT_EQ(window.messages().size(), 1U);
+        EXPECT_EQ(at(Field::labnpri), "");
+    }
+}
+
+TEST_F(Calculation, NewPriceRecalculatesEverythingAndChangesOnlyTheCosts) {
+    type("220", {{"12", "1"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    const Texts before = results();
+    record.costocu = 20;
+    EXPECT_EQ(nuevocosto(record, window, locale), Outcome::ok);
+    EXPECT_FALSE(record.recalcularcosto);
+    Texts after = results();
+    EXPECT_EQ(after.at("tbxcostocu"), "$2.18");
+    EXPECT_EQ(after.at("tbxcostotot"), "$2.18");
+    after["tbxcostocu"] = before.at("tbxcostocu");
+    after["tbxcostotot"] = before.at("tbxcostotot");
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(Calculation, TotalCostAddsTheAmountsAsShown) {
+    // 450 + 150 g of iron at 0.0075 per kg is 0.0045 (shown 0.00), and 109 g of copper at 0.05 is
+    // 0.00545 (shown 0.01): the total shows their sum, not the rounded unrounded sum.
+    record.costofe = 0.0075;
+    record.costocu = 0.05;
+    type("220", {{"12", "1"}});
+    ASSERT_EQ(calculate(), Outcome::ok);
+    EXPECT_EQ(at(Field::tbxcostofe), "$0.00");
+    EXPECT_EQ(at(Field::tbxcostocu), "$0.01");
+    EXPECT_EQ(at(Field::tbxcostotot), "$0.01");
 }
 
 } // namespace

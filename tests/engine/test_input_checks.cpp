@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <variant>
-
 #include "engine/input_checks.h"
+
+#include <gtest/gtest.h>
+#include <variant>
 
 namespace coilwise {
 namespace {
@@ -32,11 +31,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrimaryCheckTest,
                                          PrimaryCase{"0.49", false, false}, PrimaryCase{"0,49", true, false},
                                          // Rounds to 0.5 in single precision, so it passes.
                                          PrimaryCase{"0.49999999", false, true},
-                                         PrimaryCase{"2000", false, true}, PrimaryCase{"2000.01", false, false},
-                                         PrimaryCase{"", false, false}, PrimaryCase{" 220", false, false},
-                                         PrimaryCase{"+220", false, false}, PrimaryCase{".5", false, false},
-                                         PrimaryCase{"220V", false, false}, PrimaryCase{"1,00", false, false},
-                                         PrimaryCase{"0", false, false}, PrimaryCase{"1e999", false, false}));
+                                         PrimaryCase{"2000", false, true},
+                                         PrimaryCase{"2000.01", false, false}, PrimaryCase{"", false, false},
+                                         PrimaryCase{" 220", false, false}, PrimaryCase{"+220", false, false},
+                                         PrimaryCase{".5", false, false}, PrimaryCase{"220V", false, false},
+                                         PrimaryCase{"1,00", false, false}, PrimaryCase{"0", false, false},
+                                         PrimaryCase{"1e999", false, false}));
 
 TEST(PrimaryCheck, GivesTheVoltageItChecked) {
     EXPECT_EQ(std::get<double>(checkPrimaryVoltage("1.000,5", FixedLocale::comma())), 1000.5);

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <optional>
-
 #include "engine/wire_choice.h"
+
+#include <gtest/gtest.h>
+#include <optional>
 
 namespace coilwise {
 namespace {
@@ -31,18 +30,17 @@ TEST_P(WireChoiceTest, RoundsDownToTheNextTableWire) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, WireChoiceTest,
-    testing::Values(WireCase{"OneAmpJustUnder0_8GetsThe0_7", 1, 2, 0.7},
-                    WireCase{"Exactly0_5KeepsIt", ampsFor(0.5, 2), 2, 0.5},
-                    WireCase{"Exactly1KeepsIt", ampsFor(1, 2), 2, 1},
-                    WireCase{"Exactly2KeepsIt", ampsFor(2, 2), 2, 2},
-                    WireCase{"TinyCurrentIsClampedTo0_08", 0.0001, 2, 0.08},
-                    WireCase{"Between2And2_5Gives2", ampsFor(2.3, 2), 2, 2},
-                    WireCase{"Exactly2_5IsTheThickest", ampsFor(2.5, 2), 2, 2.5},
-                    WireCase{"Above2_5CannotBeWound", 9.82, 2, std::nullopt},
-                    WireCase{"RandomServiceDensity", 1, 3.5, 0.55}),
-    [](const testing::TestParamInfo<WireCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Boundaries, WireChoiceTest,
+                         testing::Values(WireCase{"OneAmpJustUnder0_8GetsThe0_7", 1, 2, 0.7},
+                                         WireCase{"Exactly0_5KeepsIt", ampsFor(0.5, 2), 2, 0.5},
+                                         WireCase{"Exactly1KeepsIt", ampsFor(1, 2), 2, 1},
+                                         WireCase{"Exactly2KeepsIt", ampsFor(2, 2), 2, 2},
+                                         WireCase{"TinyCurrentIsClampedTo0_08", 0.0001, 2, 0.08},
+                                         WireCase{"Between2And2_5Gives2", ampsFor(2.3, 2), 2, 2},
+                                         WireCase{"Exactly2_5IsTheThickest", ampsFor(2.5, 2), 2, 2.5},
+                                         WireCase{"Above2_5CannotBeWound", 9.82, 2, std::nullopt},
+                                         WireCase{"RandomServiceDensity", 1, 3.5, 0.55}),
+                         [](const testing::TestParamInfo<WireCase>& info) { return info.param.name; });
 
 TEST(WireChoice, ClampedWireTakesTheFirstRowData) {
     const std::optional<Wire> wire = chooseWire(0.0001, 2);
