@@ -1,0 +1,136 @@
+#include "text_encoding.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace coilwise {
+
+namespace {
+
+// Code points of bytes 0x80..0x9F in Windows-1252; 0 where the byte is unassigned.
+constexpr std::array<char32_t, 32> cp1252High{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+char32_t fromCp1252(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) {
+        const char32_t mapped = cp1252High[byte - 0x80];
+        return mapped != 0 ? mapped : byte; // unassigned bytes keep their C1 code point
+    }
+    return byte;
+}
+
+std::optional<unsigned char> toCp1252(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        return static_cast<unsigned char>(code);
+    }
+    for (std::size_t i = 0; i < cp1252High.size(); ++i) {
+        if (cp1252High[i] == code || (cp1252High[i] == 0 && code == 0x80 + i)) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
+void appendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The code point starting at pos of valid UTF-8, and how many bytes it takes; none when invalid.
+std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view text, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        return std::pair{char32_t{lead}, std::size_t{1}};
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + length > text.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return std::pair{code, length};
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const auto decoded = decodeUtf8(bytes, pos);
+        if (!decoded) {
+            return false;
+        }
+        pos += decoded->second;
+    }
+    return true;
+}
+
+std::string decodeFileText(std::string_view bytes) {
+    if (isValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 2);
+    for (const char byte : bytes) {
+        appendUtf8(text, fromCp1252(static_cast<unsigned char>(byte)));
+    }
+    return text;
+}
+
+std::string encodeFileText(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto decoded = decodeUtf8(utf8, pos);
+        const std::optional<unsigned char> byte = decoded ? toCp1252(decoded->first) : std::nullopt;
+        if (!byte) {
+            return std::string(utf8);
+        }
+        bytes += static_cast<char>(*byte);
+        pos += decoded->second;
+    }
+    return bytes;
+}
+
+} // namespace coilwise
