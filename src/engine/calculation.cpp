@@ -90,11 +90,6 @@ Outcome Run::execute() {
         record_.gauss = service->gauss;
         record_.deltadia = service->deltadia;
     }
-    // Only a damaged settings file can leave these out of range; nothing sensible follows from them.
-    if (!serviceConstants(record_.tiserv) || (record_.frec != 50 && record_.frec != 60)) {
-        return cannotCalculate();
-    }
-
     const std::variant<double, RunStop> primary = checkPrimaryVoltage(text(Field::labvpri), locale_);
     if (const RunStop* failed = std::get_if<RunStop>(&primary)) {
         return stop(*failed);
@@ -118,6 +113,10 @@ Outcome Run::execute() {
         window_.leaveSecondaryCurrent(i);
     }
     blankRowsNotInUse();
+    // Only a damaged settings file can leave these out of range; nothing sensible follows from them.
+    if (!serviceConstants(record_.tiserv) || (record_.frec != 50 && record_.frec != 60)) {
+        return cannotCalculate();
+    }
 
     std::array<SecondaryDemand, rowCount> demands{};
     const auto q = static_cast<std::size_t>(record_.q);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "settings_format.h"
+
+#include <QString>
+#include <optional>
+
+namespace coilwise {
+
+// cwise.ini in the user's configuration folder for the application, worked out afresh on every
+// call so that a changed environment is honoured.
+QString settingsPath();
+
+// None when the file is missing, cannot be read or holds fewer than five lines.
+std::optional<SettingsLines> readSettings();
+
+// Replaces the file as a whole, creating its folder when missing: a failed write leaves the old
+// file as it was. False on any failure.
+bool writeSettings(const SettingsLines& lines);
+
+} // namespace coilwise

@@ -1,0 +1,309 @@
+#include "form1.h"
+
+#include "dialogs_port.h"
+#include "engine/calculation.h"
+#include "engine/clear_fields.h"
+#include "engine/field_formats.h"
+#include "engine/number_text.h"
+#include "settings/settings_store.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace coilwise {
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Coilwise");
+
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), locale_(locale) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Coilwise - sin título"));
+    buildWidgets();
+    buildMenus();
+    connectHandlers();
+    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::connectHandlers() {
+    std::vector<QLineEdit*> inputs{labvpri};
+    for (int i = 1; i <= 5; ++i) {
+        inputs.push_back(labvsec[i]);
+        inputs.push_back(labisec[i]);
+    }
+    for (QLineEdit* input : inputs) {
+        input->installEventFilter(this);
+    }
+    connect(labobs, &QLineEdit::textChanged, this, &Form1::labobs_Change);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    for (int i = 1; i <= 2; ++i) {
+        connect(Optfrec[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                Optfrec_Click(i);
+            }
+        });
+        connect(mnufrec[i], &QAction::triggered, this, [this, i] { mnufrec_Click(i); });
+    }
+    for (int i = 1; i <= 3; ++i) {
+        connect(Optserv[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                Optserv_Click(i);
+            }
+        });
+        connect(mnuserv[i], &QAction::triggered, this, [this, i] { mnuserv_Click(i); });
+    }
+}
+
+// Entering, Enter and leaving the input fields. Focus lost to a message box or another program is
+// no leave: the field's handler must not run again while its own message is shown.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit == nullptr) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::FocusIn) {
+        // Deferred, or the mouse press that gave the focus would undo the selection.
+        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (edit == labvpri) {
+                labvpri_LostFocus();
+            }
+            for (int i = 1; i <= 5; ++i) {
+                if (edit == labvsec[i]) {
+                    labvsec_LostFocus(i);
+                } else if (edit == labisec[i]) {
+                    labisec_LostFocus(i);
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QLineEdit* Form1::field(FieldRef ref) const {
+    const auto row = static_cast<std::size_t>(ref.row);
+    switch (ref.field) {
+    case Field::labvpri:
+        return labvpri;
+    case Field::labnpri:
+        return labnpri;
+    case Field::labalambpri:
+        return labalambpri;
+    case Field::labpesoprim:
+        return labpesoprim;
+    case Field::labrprim:
+        return labrprim;
+    case Field::labvsec:
+        return labvsec.at(row);
+    case Field::labisec:
+        return labisec.at(row);
+    case Field::vacvsec:
+        return vacvsec.at(row);
+    case Field::labesp:
+        return labesp.at(row);
+    case Field::labalam:
+        return labalam.at(row);
+    case Field::labcob:
+        return labcob.at(row);
+    case Field::labres:
+        return labres.at(row);
+    case Field::labchapa:
+        return labchapa;
+    case Field::labprof:
+        return labprof;
+    case Field::labpesoE:
+        return labpesoE;
+    case Field::labpesoI:
+        return labpesoI;
+    case Field::labpesocu:
+        return labpesocu;
+    case Field::labpesotot:
+        return labpesotot;
+    case Field::labptot:
+        return labptot;
+    case Field::labppri:
+        return labppri;
+    case Field::labrend:
+        return labrend;
+    case Field::labperfe:
+        return labperfe;
+    case Field::labpercu:
+        return labpercu;
+    case Field::tbxcostofe:
+        return tbxcostofe;
+    case Field::tbxcostocu:
+        return tbxcostocu;
+    case Field::tbxcostotot:
+        return tbxcostotot;
+    case Field::labobs:
+        return labobs;
+    }
+    return nullptr;
+}
+
+std::string Form1::text(FieldRef ref) const {
+    return field(ref)->text().toStdString();
+}
+
+void Form1::setText(FieldRef ref, const std::string& text) {
+    field(ref)->setText(toQString(text));
+}
+
+void Form1::setFocus(FieldRef ref) {
+    field(ref)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::beep() {
+    dialogs_.beep();
+}
+
+void Form1::showCritical(const std::string& message) {
+    dialogs_.message(
+        {applicationTitle, toQString(message), MessageIcon::critical, MessageButtons::ok, Answer::ok});
+}
+
+void Form1::leave(QLineEdit* edit, std::string_view mask) {
+    edit->setText(toQString(leaveFieldText(edit->text().toStdString(), mask, locale_)));
+}
+
+void Form1::labvpri_LostFocus() {
+    leave(labvpri, primaryVoltageMask);
+}
+
+void Form1::labvsec_LostFocus(int Index) {
+    leave(labvsec.at(static_cast<std::size_t>(Index)), secondaryVoltageMask);
+}
+
+void Form1::labisec_LostFocus(int Index) {
+    leave(labisec.at(static_cast<std::size_t>(Index)), secondaryCurrentMask);
+}
+
+void Form1::labobs_Change() {
+    record_.archivomodif = true;
+}
+
+void Form1::Command1_Click() {
+    coilwise::Command1_Click(record_, *this, locale_);
+}
+
+void Form1::nuevocosto() {
+    coilwise::nuevocosto(record_, *this, locale_);
+}
+
+void Form1::Command2_Click() {
+    setWindowTitle(QStringLiteral("Coilwise - untitled"));
+    for (const FieldRef& ref : clearedFields()) {
+        setText(ref, {});
+    }
+    if (!archivoabierto) {
+        archivosinruta = QStringLiteral("untitled");
+    }
+    if (record_.carga && !record_.recalcularcosto) {
+        setFocus({Field::labvsec, 1});
+    }
+    archivoabierto = false;
+    record_.archivomodif = false;
+}
+
+void Form1::Optfrec_Click(int Index) {
+    record_.frec = static_cast<std::int16_t>(Index == 1 ? 50 : 60);
+    if (leadingNumber(labvpri->text().toStdString()) > 0) {
+        Command1_Click();
+    }
+}
+
+void Form1::Optserv_Click(int Index) {
+    record_.tiserv = static_cast<std::int16_t>(Index);
+    if (const ServiceConstants* service = serviceConstants(Index)) {
+        record_.gauss = service->gauss;
+        record_.deltadia = service->deltadia;
+    }
+    if (leadingNumber(labvpri->text().toStdString()) > 0) {
+        Command1_Click();
+    }
+}
+
+void Form1::mnufrec_Click(int Index) {
+    for (int i = 1; i <= 2; ++i) {
+        mnufrec[i]->setChecked(false);
+    }
+    mnufrec.at(static_cast<std::size_t>(Index))->setChecked(true);
+    Optfrec.at(static_cast<std::size_t>(Index))->setChecked(true);
+    settings_.frecue = std::to_string(Index);
+    storeSettings();
+    Optfrec_Click(Index);
+}
+
+void Form1::mnuserv_Click(int Index) {
+    for (int i = 1; i <= 3; ++i) {
+        mnuserv[i]->setChecked(false);
+    }
+    mnuserv.at(static_cast<std::size_t>(Index))->setChecked(true);
+    Optserv.at(static_cast<std::size_t>(Index))->setChecked(true);
+    settings_.servi = std::to_string(Index);
+    storeSettings();
+    Optserv_Click(Index);
+}
+
+// A settings file that cannot be written costs the stored defaults, not the session: say so once
+// per occasion and go on with the values in memory.
+void Form1::storeSettings() {
+    if (writeSettings(settings_) || !warnSettingsWrite_) {
+        return;
+    }
+    dialogs_.message({applicationTitle,
+                      QStringLiteral("The settings file could not be saved.\n") + settingsPath(),
+                      MessageIcon::critical, MessageButtons::ok, Answer::ok});
+    if (!record_.carga) {
+        warnSettingsWrite_ = false;
+    }
+}
+
+void Form1::Form_Load() {
+    show();
+    finprog = false;
+    std::optional<SettingsLines> lines = readSettings();
+    std::optional<LoadedSettings> loaded = lines ? validateSettings(*lines, locale_) : std::nullopt;
+    if (!loaded) {
+        lines = defaultSettings();
+        loaded = validateSettings(*lines, locale_);
+        settings_ = *lines;
+        storeSettings();
+    }
+    settings_ = *lines;
+    record_.costofe = loaded->costofe;
+    record_.costocu = loaded->costocu;
+    labvpri->setText(toQString(settings_.prima));
+    mnufrec_Click(loaded->frequencyIndex);
+    mnuserv_Click(loaded->serviceIndex);
+    record_.carga = true;
+    warnSettingsWrite_ = true;
+    archivosinruta = QStringLiteral("untitled");
+    record_.archivomodif = false;
+}
+
+} // namespace coilwise

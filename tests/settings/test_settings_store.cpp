@@ -1,0 +1,127 @@
+#include "settings/settings_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <sys/resource.h>
+
+namespace coilwise {
+
+void PrintTo(const SettingsLines& lines, std::ostream* out) {
+    *out << '{' << lines.prima << '|' << lines.frecue << '|' << lines.servi << '|' << lines.hierro << '|'
+         << lines.cobre << '}';
+}
+
+namespace {
+
+// Files larger than nothing cannot be written while it lives, whoever runs the test.
+class NoFileGrowth {
+public:
+    NoFileGrowth() {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit none{0, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &none);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~NoFileGrowth() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    NoFileGrowth(const NoFileGrowth&) = delete;
+    NoFileGrowth& operator=(const NoFileGrowth&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class SettingsStore : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home_.isValid());
+        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
+        QCoreApplication::setApplicationName(QStringLiteral("coilwise"));
+    }
+
+    QString folder() const { return home_.path() + QStringLiteral("/coilwise"); }
+    QString file() const { return folder() + QStringLiteral("/cwise.ini"); }
+
+private:
+    QTemporaryDir home_;
+};
+
+const SettingsLines someLines{"230", "2", "3", "1,5", "12"};
+
+TEST_F(SettingsStore, PathFollowsTheConfigurationFolderOnEveryCall) {
+    EXPECT_EQ(settingsPath(), file());
+    QTemporaryDir other;
+    qputenv("XDG_CONFIG_HOME", other.path().toUtf8());
+    EXPECT_EQ(settingsPath(), other.path() + QStringLiteral("/coilwise/cwise.ini"));
+}
+
+TEST_F(SettingsStore, WriteCreatesTheFolderAndReadsBack) {
+    ASSERT_TRUE(writeSettings(someLines));
+    EXPECT_EQ(contents(file()), QByteArray("230\r\n2\r\n3\r\n1,5\r\n12\r\n"));
+    EXPECT_EQ(readSettings(), someLines);
+
+    ASSERT_TRUE(writeSettings(defaultSettings()));
+    EXPECT_EQ(readSettings(), defaultSettings());
+}
+
+TEST_F(SettingsStore, KeepsTheBytesOfNonAsciiText) {
+    const SettingsLines lines{"230", "1", "2", "1,5 \xe2\x82\xac", "Tensi\xc3\xb3n"};
+    ASSERT_TRUE(writeSettings(lines));
+    EXPECT_EQ(readSettings(), lines);
+}
+
+TEST_F(SettingsStore, MissingShortOrUnreadableFileReadsAsNothing) {
+    EXPECT_EQ(readSettings(), std::nullopt);
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    putFile(file(), "230\r\n2\r\n3\r\n1\r\n");
+    EXPECT_EQ(readSettings(), std::nullopt);
+    ASSERT_TRUE(QFile::remove(file()));
+    ASSERT_TRUE(QDir().mkpath(file()));
+    EXPECT_EQ(readSettings(), std::nullopt);
+}
+
+TEST_F(SettingsStore, FileStandingWhereTheFolderShouldBeFailsTheWrite) {
+    putFile(folder(), "not a folder");
+    EXPECT_FALSE(writeSettings(someLines));
+    EXPECT_EQ(contents(folder()), QByteArray("not a folder"));
+}
+
+TEST_F(SettingsStore, FolderStandingWhereTheFileShouldBeFailsTheWrite) {
+    ASSERT_TRUE(QDir().mkpath(file()));
+    EXPECT_FALSE(writeSettings(someLines));
+    EXPECT_TRUE(QFileInfo(file()).isDir());
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST_F(SettingsStore, FailedWriteLeavesTheOldFileWhole) {
+    ASSERT_TRUE(writeSettings(someLines));
+    {
+        const NoFileGrowth guard;
+        EXPECT_FALSE(writeSettings(defaultSettings()));
+    }
+    EXPECT_EQ(readSettings(), someLines);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("cwise.ini")});
+}
+
+} // namespace
+} // namespace coilwise
