@@ -1,9 +1,9 @@
 #include "settings_store.h"
 
+#include "files/whole_file.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace coilwise {
@@ -13,34 +13,13 @@ QString settingsPath() {
 }
 
 std::optional<SettingsLines> readSettings() {
-    QFile file(settingsPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return parseSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::optional<std::string> bytes = readWholeFile(settingsPath());
+    return bytes ? parseSettings(*bytes) : std::nullopt;
 }
 
 bool writeSettings(const SettingsLines& lines) {
     const QString path = settingsPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const std::string bytes = serializeSettings(lines);
-    const auto size = static_cast<qint64>(bytes.size());
-    // The commit overlooks a failure of the final flush, so the flush is checked here. Returning
-    // without a commit discards the new file and keeps the old one.
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
-        return false;
-    }
-    return file.commit();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && writeWholeFile(path, serializeSettings(lines));
 }
 
 } // namespace coilwise

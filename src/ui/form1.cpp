@@ -52,6 +52,11 @@ void Form1::connectHandlers() {
     connect(labobs, &QLineEdit::textChanged, this, &Form1::labobs_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(menuarchnue, &QAction::triggered, this, &Form1::menuarchnue_Click);
+    connect(menuarchabr, &QAction::triggered, this, &Form1::menuarchabr_Click);
+    connect(menuarchguard, &QAction::triggered, this, &Form1::menuarchguard_Click);
+    connect(menuarchsal, &QAction::triggered, this, &Form1::menuarchsal_Click);
     for (int i = 1; i <= 2; ++i) {
         connect(Optfrec[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
@@ -304,6 +309,9 @@ void Form1::Form_Load() {
     warnSettingsWrite_ = true;
     archivosinruta = QStringLiteral("untitled");
     record_.archivomodif = false;
+    if (!pendingPath_.isEmpty()) {
+        menuarchabr_Click();
+    }
 }
 
 } // namespace coilwise

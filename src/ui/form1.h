@@ -3,10 +3,12 @@
 #include "engine/design_record.h"
 #include "engine/locale.h"
 #include "engine/window_port.h"
+#include "files/design_format.h"
 #include "settings/settings_format.h"
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <string>
 
 class QAction;
@@ -19,20 +21,26 @@ namespace coilwise {
 class DialogsPort;
 
 // The main window: the design record lives in its fields. It is the calculation's window.
-class Form1 final : public QMainWindow, private WindowPort {
+class Form1 final : public QMainWindow, private WindowPort, private DesignFileSink {
     Q_OBJECT
 
 public:
     Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent = nullptr);
 
-    // The load: shows the window, applies the settings file (repairing it) and names the design.
+    // The load: shows the window, applies the settings file (repairing it), names the design and
+    // opens the design file given on the command line, if any.
     void Form_Load();
+    // A design file to open at the end of the load.
+    void setPendingPath(const QString& path) { pendingPath_ = path; }
+    // How the program ends at once (Quit, or a save that Quit asked for).
+    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
     // A recalculation started by the program after a settings change.
     void nuevocosto();
 
     const DesignRecord& record() const { return record_; }
     bool archivomodif() const { return record_.archivomodif; }
     const SettingsLines& settings() const { return settings_; }
+    const QString& designName() const { return archivosinruta; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,15 +56,27 @@ private:
     void leaveSecondaryVoltage(int row) override { labvsec_LostFocus(row); }
     void leaveSecondaryCurrent(int row) override { labisec_LostFocus(row); }
 
+    // DesignFileSink: a record being read goes straight into the fields.
+    void beginRecord() override;
+    void setField(FieldRef ref, const std::string& text) override { setText(ref, text); }
+
     void buildWidgets();
     void buildMenus();
     void connectHandlers();
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
     void storeSettings();
+    void showFileError(const QString& title, const QString& text);
+    void openFailed(const QString& title, const QString& text);
+    void endProgram();
 
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click() { menuarchsal_Click(); }
+    void menuarchnue_Click() { Command2_Click(); }
+    void menuarchsal_Click();
+    void menuarchguard_Click();
+    void menuarchabr_Click();
     void labvpri_LostFocus();
     void labvsec_LostFocus(int Index);
     void labisec_LostFocus(int Index);
@@ -73,8 +93,14 @@ private:
     bool warnSettingsWrite_ = true;
 
     QString archivosinruta = QStringLiteral("untitled");
+    QString archivoenuso;
+    QString ruta;
+    QString archivosinrutaold;
     bool archivoabierto = false;
     bool finprog = false;
+    QString pendingPath_;
+    QString lastChosenName_; // the open dialog proposes the name last chosen in either dialog
+    std::function<void()> endProgram_;
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;

@@ -1,14 +1,13 @@
 #include "settings/settings_store.h"
+#include "support/no_file_growth.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <sys/resource.h>
 
 namespace coilwise {
 
@@ -18,27 +17,6 @@ void PrintTo(const SettingsLines& lines, std::ostream* out) {
 }
 
 namespace {
-
-// Files larger than nothing cannot be written while it lives, whoever runs the test.
-class NoFileGrowth {
-public:
-    NoFileGrowth() {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        const rlimit none{0, saved_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &none);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~NoFileGrowth() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    NoFileGrowth(const NoFileGrowth&) = delete;
-    NoFileGrowth& operator=(const NoFileGrowth&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 QByteArray contents(const QString& path) {
     QFile file(path);

@@ -1,0 +1,151 @@
+#include "dialogs_port.h"
+#include "engine/clear_fields.h"
+#include "files/design_format.h"
+#include "files/whole_file.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace coilwise {
+
+namespace {
+
+const QString errorTitle = QStringLiteral("ERROR");
+
+} // namespace
+
+void Form1::endProgram() {
+    if (endProgram_) {
+        endProgram_();
+    } else {
+        QApplication::exit(0);
+    }
+}
+
+void Form1::showFileError(const QString& title, const QString& text) {
+    dialogs_.message({title, text, MessageIcon::critical, MessageButtons::ok, Answer::ok});
+}
+
+void Form1::menuarchsal_Click() {
+    if (!record_.archivomodif) {
+        const Answer answer =
+            dialogs_.message({QStringLiteral("Coilwise"), QStringLiteral("Do you want to quit Coilwise ?"),
+                              MessageIcon::question, MessageButtons::yesNo, Answer::yes});
+        if (answer == Answer::yes) {
+            endProgram();
+        }
+        return;
+    }
+    const Answer answer =
+        dialogs_.message({QStringLiteral("Coilwise"),
+                          QStringLiteral("Save changes to ") + archivosinruta + QStringLiteral(" ?"),
+                          MessageIcon::question, MessageButtons::yesNoCancel, Answer::yes});
+    if (answer == Answer::no) {
+        endProgram();
+    } else if (answer == Answer::yes) {
+        finprog = true;
+        menuarchguard_Click();
+    } else {
+        finprog = false;
+    }
+}
+
+void Form1::menuarchguard_Click() {
+    const std::optional<QString> chosen =
+        dialogs_.saveFile({QStringLiteral("Coilwise files(*.cwf)"), ruta + archivosinruta, true});
+    if (!chosen) {
+        finprog = false;
+        return;
+    }
+    archivoenuso = *chosen;
+    archivosinruta = QFileInfo(*chosen).fileName();
+    lastChosenName_ = *chosen;
+
+    DesignInputs inputs{record_.tiserv, record_.frec, {}, text({Field::labvpri}), text({Field::labobs})};
+    for (int i = 1; i <= record_.q; ++i) {
+        inputs.rows.emplace_back(text({Field::labvsec, i}), text({Field::labisec, i}));
+    }
+    if (!writeWholeFile(archivoenuso, writeDesignFile(inputs))) {
+        finprog = false;
+        showFileError(errorTitle, QStringLiteral("The file could not be saved.\n") + archivoenuso);
+        return;
+    }
+    setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    if (finprog) {
+        endProgram();
+        return;
+    }
+    record_.archivomodif = false;
+}
+
+void Form1::beginRecord() {
+    archivoabierto = true;
+    Command2_Click();
+}
+
+// A file that could not be read as a design gives the design its previous name back.
+void Form1::openFailed(const QString& title, const QString& text) {
+    showFileError(title, text);
+    archivosinruta = archivosinrutaold;
+    setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+}
+
+void Form1::menuarchabr_Click() {
+    if (pendingPath_.isEmpty()) {
+        const std::optional<QString> chosen =
+            dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false});
+        if (!chosen) {
+            return;
+        }
+        archivosinrutaold = archivosinruta;
+        archivoenuso = *chosen;
+        archivosinruta = QFileInfo(*chosen).fileName();
+        lastChosenName_ = *chosen;
+    } else {
+        archivoenuso = pendingPath_;
+        archivosinruta = QFileInfo(pendingPath_).fileName();
+        record_.recalcularcosto = true;
+    }
+    pendingPath_.clear();
+    labobs->setText(archivoenuso + QStringLiteral("  ") + archivosinruta +
+                    QString::number(archivosinruta.size()));
+    ruta = archivoenuso.left(archivoenuso.size() - archivosinruta.size());
+
+    const std::optional<std::string> bytes = readWholeFile(archivoenuso);
+    if (!bytes) {
+        record_.recalcularcosto = false;
+        showFileError(errorTitle, QStringLiteral("The file could not be opened.\n") + archivoenuso);
+        return;
+    }
+    const DesignReadResult read = readDesignFile(*bytes, *this);
+    if (read.status != DesignReadStatus::ok) {
+        record_.recalcularcosto = false;
+        if (read.status == DesignReadStatus::empty) {
+            openFailed(errorTitle, QStringLiteral("El archivo está vacío"));
+        } else if (read.status == DesignReadStatus::invalidFormat) {
+            openFailed(errorTitle, QStringLiteral("The file has not\na valid format."));
+        }
+        return;
+    }
+
+    if (const ServiceConstants* service = serviceConstants(static_cast<int>(read.service));
+        service != nullptr && read.service == static_cast<int>(read.service)) {
+        record_.gauss = service->gauss;
+        record_.deltadia = service->deltadia;
+    }
+    const std::optional<std::int16_t> serviceIndex = fileInteger(read.service);
+    if (!serviceIndex || *serviceIndex < 1 || *serviceIndex > 3) {
+        record_.recalcularcosto = false;
+        return;
+    }
+    Optserv.at(static_cast<std::size_t>(*serviceIndex))->setChecked(true);
+    Optfrec[read.frequency == 50 ? 1 : 2]->setChecked(true);
+    Command1_Click();
+    setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    record_.archivomodif = false;
+}
+
+} // namespace coilwise
