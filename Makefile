@@ -5,7 +5,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-d
             clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test sanitize bench deps release dev
+.PHONY: run test sanitize fuzz bench deps release
 run: release
 	./build/release/src/app/coilwise --calc --locale C --primary 220 --secondary 12:1
 
@@ -16,6 +16,18 @@ sanitize: deps
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
+
+# Each file reader is fuzzed for FUZZ_SECONDS, starting from the seed corpus.
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	for target in design settings; do \
+	  work=$$(mktemp -d); \
+	  ./build/fuzz/fuzz/fuzz_$${target}_file -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $$work fuzz/corpus/$$target || exit 1; \
+	  rm -rf $$work; \
+	done
 
 bench: release
 	./build/release/bench/coilwise_bench
