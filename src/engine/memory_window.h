@@ -26,6 +26,7 @@ public:
     void leaveSecondaryVoltage(int row) override;
     void leaveSecondaryCurrent(int row) override;
 
+    const Locale& locale() const { return locale_; }
     std::optional<FieldRef> focus() const { return focus_; }
     int beeps() const { return beeps_; }
     const std::vector<std::string>& messages() const { return messages_; }

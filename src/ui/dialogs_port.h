@@ -4,6 +4,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 
 namespace coilwise {
 
@@ -38,6 +39,8 @@ public:
     virtual std::optional<QString> saveFile(const FileRequest& request) = 0;
     // Shows the dialog modally and returns when it has been closed.
     virtual void runModal(QDialog& dialog) = 0;
+    // The print dialog on this printer, which it leaves set as the user chose; true when accepted.
+    virtual bool printDialog(QPrinter& printer) = 0;
 };
 
 } // namespace coilwise

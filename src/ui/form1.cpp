@@ -56,7 +56,10 @@ void Form1::connectHandlers() {
     connect(menuarchnue, &QAction::triggered, this, &Form1::menuarchnue_Click);
     connect(menuarchabr, &QAction::triggered, this, &Form1::menuarchabr_Click);
     connect(menuarchguard, &QAction::triggered, this, &Form1::menuarchguard_Click);
+    connect(menuarchimp, &QAction::triggered, this, &Form1::menuarchimp_Click);
     connect(menuarchsal, &QAction::triggered, this, &Form1::menuarchsal_Click);
+    connect(menutension, &QAction::triggered, this, &Form1::menutension_Click);
+    connect(menumaterial, &QAction::triggered, this, &Form1::menumaterial_Click);
     for (int i = 1; i <= 2; ++i) {
         connect(Optfrec[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {

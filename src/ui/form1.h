@@ -4,6 +4,8 @@
 #include "engine/locale.h"
 #include "engine/window_port.h"
 #include "files/design_format.h"
+#include "settings/form2.h"
+#include "settings/form4.h"
 #include "settings/settings_format.h"
 
 #include <QMainWindow>
@@ -77,6 +79,7 @@ private:
     void menuarchsal_Click();
     void menuarchguard_Click();
     void menuarchabr_Click();
+    void menuarchimp_Click();
     void labvpri_LostFocus();
     void labvsec_LostFocus(int Index);
     void labisec_LostFocus(int Index);
@@ -85,12 +88,16 @@ private:
     void Optserv_Click(int Index);
     void mnufrec_Click(int Index);
     void mnuserv_Click(int Index);
+    void menutension_Click();
+    void menumaterial_Click();
 
     DialogsPort& dialogs_;
     const Locale& locale_;
     DesignRecord record_;
     SettingsLines settings_; // Prima, frecue, Servi, hierro, cobre: always the file's five lines
     bool warnSettingsWrite_ = true;
+    Form2State form2State_; // the settings dialogs' state outlives their windows
+    Form4State form4State_;
 
     QString archivosinruta = QStringLiteral("untitled");
     QString archivoenuso;

@@ -52,9 +52,10 @@ QString indexed(const char* name, int index) {
     return QLatin1StringView(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
-// A header above a field column: a fixed band between the group's caption and its first row.
+// A header above a field column: a band between the group's caption and its first row, wider
+// than the field so that the longer captions fit.
 QRect headerOver(int fieldLeftTwips, int fieldWidthTwips, int fieldTopTwips) {
-    return twipsRect(fieldLeftTwips - 60, fieldTopTwips - 240, fieldWidthTwips + 120, 225);
+    return twipsRect(fieldLeftTwips - 150, fieldTopTwips - 240, fieldWidthTwips + 300, 225);
 }
 
 } // namespace
@@ -68,8 +69,9 @@ void Form1::buildWidgets() {
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, captionColour);
     client->setPalette(palette);
-    QFont font = client->font();
-    font.setPointSize(8);
+    // Arial-metric and narrow enough for the column headers at the fields' height.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
     client->setFont(font);
     setCentralWidget(client);
 

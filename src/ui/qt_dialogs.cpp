@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace coilwise {
 
@@ -107,6 +108,11 @@ std::optional<QString> QtDialogs::saveFile(const FileRequest& request) {
 
 void QtDialogs::runModal(QDialog& dialog) {
     dialog.exec();
+}
+
+bool QtDialogs::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace coilwise

@@ -12,6 +12,7 @@ public:
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> saveFile(const FileRequest& request) override;
     void runModal(QDialog& dialog) override;
+    bool printDialog(QPrinter& printer) override;
 };
 
 } // namespace coilwise

@@ -47,4 +47,13 @@ void ScriptedDialogs::runModal(QDialog& dialog) {
     }
 }
 
+bool ScriptedDialogs::printDialog(QPrinter& printer) {
+    events.emplace_back("print");
+    const bool accepted = takeFront(printAnswers).value_or(false);
+    if (accepted && onPrint) {
+        onPrint(printer);
+    }
+    return accepted;
+}
+
 } // namespace coilwise

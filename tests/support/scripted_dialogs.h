@@ -22,17 +22,22 @@ public:
     // Hands the dialog to the script, which drives it and closes it; without a script the
     // dialog is left as it is.
     void runModal(QDialog& dialog) override;
+    // The next scripted answer, cancelled when none is left. On acceptance the script may set the
+    // printer up, e.g. to print to a PDF file.
+    bool printDialog(QPrinter& printer) override;
 
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> openPaths;
     std::deque<std::optional<QString>> savePaths;
     std::function<void(QDialog&)> onModal;
+    std::deque<bool> printAnswers;
+    std::function<void(QPrinter&)> onPrint;
 
     int beeps = 0;
     std::vector<MessageRequest> messages;
     std::vector<FileRequest> openRequests;
     std::vector<FileRequest> saveRequests;
-    // In order: "beep", "message:<title>", "open", "save", "modal:<window title>".
+    // In order: "beep", "message:<title>", "open", "save", "modal:<window title>", "print".
     std::vector<std::string> events;
 };
 

@@ -1,0 +1,141 @@
+#include "calc_options.h"
+
+#include <array>
+#include <string_view>
+
+namespace coilwise {
+
+namespace {
+
+struct ServiceName {
+    std::string_view name;
+    std::int16_t index;
+};
+
+constexpr std::array<ServiceName, 6> serviceNames{{
+    {"1", 1},
+    {"2", 2},
+    {"3", 3},
+    {"continuous", 1},
+    {"discontinuous", 2},
+    {"random", 3},
+}};
+
+// Thrown within this file only, to end the reading of the arguments at the first fault.
+struct UsageError {
+    std::string reason;
+};
+
+class ArgumentReader {
+public:
+    explicit ArgumentReader(std::span<const std::string> args) : args_(args) {}
+
+    CalcOptions read() {
+        CalcOptions options;
+        bool designOptions = false;
+        while (next_ < args_.size()) {
+            const std::string& option = args_[next_++];
+            if (option == "--json") {
+                if (options.output == CalcOutput::sheet) {
+                    options.output = CalcOutput::json;
+                }
+            } else if (option == "--jsonl") {
+                options.output = CalcOutput::jsonl;
+            } else if (option == "--locale") {
+                options.localeName = value(option);
+            } else if (designOption(option, options)) {
+                designOptions = true;
+            } else if (option.starts_with('-')) {
+                throw UsageError{"unknown option '" + option + "'"};
+            } else {
+                options.files.push_back(option);
+            }
+        }
+        if (designOptions && options.output == CalcOutput::jsonl) {
+            throw UsageError{"--jsonl reads the designs from standard input; give no design options with it"};
+        }
+        if (!options.files.empty() && (typedDesign_ || options.output == CalcOutput::jsonl)) {
+            throw UsageError{"give design files, typed values or --jsonl, not two of them"};
+        }
+        return options;
+    }
+
+private:
+    bool designOption(const std::string& option, CalcOptions& options) {
+        if (option == "--primary") {
+            options.design.primary = value(option);
+            typedDesign_ = true;
+        } else if (option == "--secondary") {
+            secondary(value(option), options.design);
+            typedDesign_ = true;
+        } else if (option == "--frequency") {
+            options.design.frequency = frequency(value(option));
+        } else if (option == "--service") {
+            options.design.service = service(value(option));
+        } else if (option == "--iron-price") {
+            options.ironPrice = value(option);
+        } else if (option == "--copper-price") {
+            options.copperPrice = value(option);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    const std::string& value(const std::string& option) {
+        if (next_ == args_.size()) {
+            throw UsageError{option + " needs a value"};
+        }
+        return args_[next_++];
+    }
+
+    // "V:A", both texts as typed; the engine checks them as it checks the window's fields.
+    void secondary(const std::string& text, DesignInput& design) {
+        if (secondaries_ == rowCount) {
+            throw UsageError{"at most 5 secondaries"};
+        }
+        const std::size_t colon = text.find(':');
+        if (colon == std::string::npos || text.find(':', colon + 1) != std::string::npos) {
+            throw UsageError{"--secondary takes V:A, not '" + text + "'"};
+        }
+        const auto row = static_cast<std::size_t>(secondaries_++);
+        design.volts[row] = text.substr(0, colon);
+        design.amps[row] = text.substr(colon + 1);
+    }
+
+    static std::int16_t frequency(const std::string& text) {
+        if (text == "50") {
+            return 50;
+        }
+        if (text == "60") {
+            return 60;
+        }
+        throw UsageError{"--frequency takes 50 or 60, not '" + text + "'"};
+    }
+
+    static std::int16_t service(const std::string& text) {
+        for (const ServiceName& service : serviceNames) {
+            if (text == service.name) {
+                return service.index;
+            }
+        }
+        throw UsageError{"--service takes 1, 2, 3, continuous, discontinuous or random, not '" + text + "'"};
+    }
+
+    std::span<const std::string> args_;
+    std::size_t next_ = 0;
+    int secondaries_ = 0;
+    bool typedDesign_ = false;
+};
+
+} // namespace
+
+std::variant<CalcOptions, std::string> parseCalcOptions(std::span<const std::string> args) {
+    try {
+        return ArgumentReader(args).read();
+    } catch (const UsageError& error) {
+        return error.reason;
+    }
+}
+
+} // namespace coilwise

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "design_input.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace coilwise {
+
+enum class CalcOutput { sheet, json, jsonl };
+
+// The options of --calc as given. The prices stay texts until the locale they are read in is known.
+struct CalcOptions {
+    DesignInput design = defaultDesign();
+    std::optional<std::string> ironPrice;
+    std::optional<std::string> copperPrice;
+    std::string localeName; // empty for the system locale
+    CalcOutput output = CalcOutput::sheet;
+    std::vector<std::string> files; // design files to calculate instead of the typed design
+};
+
+// The arguments after --calc, or a one-line reason why they are no valid use.
+std::variant<CalcOptions, std::string> parseCalcOptions(std::span<const std::string> args);
+
+} // namespace coilwise

@@ -1,0 +1,170 @@
+#include "command_line.h"
+
+#include "calc_options.h"
+#include "design_file_input.h"
+#include "design_run.h"
+#include "engine/number_text.h"
+#include "exit_status.h"
+#include "jsonl_session.h"
+#include "report/sheet_pdf.h"
+#include "result_json.h"
+#include "text_sheet.h"
+#include "ui/qt_locale.h"
+
+#include <istream>
+#include <ostream>
+
+namespace coilwise {
+
+namespace {
+
+void writeUsage(std::ostream& out) {
+    const DesignInput defaults = defaultDesign();
+    out << "Usage: coilwise                     the window, untitled design\n";
+    out << "       coilwise PATH                the window, opening the design file PATH\n";
+    out << "       coilwise --calc [OPTIONS] [FILE.cwf ...]\n";
+    out << "                                    calculate without a window, print the results\n";
+    out << "       coilwise --pdf OUT.pdf FILE.cwf\n";
+    out << "                                    write the design sheet of FILE as a PDF page\n";
+    out << "       coilwise --help | --version\n\n";
+    out << "Options of --calc:\n";
+    out << "  --primary V          primary voltage (default " << defaults.primary << ")\n";
+    out << "  --secondary V:A      a secondary's voltage and current, 1 to 5 times, in row order\n";
+    out << "  --frequency 50|60    mains frequency in Hz (default " << defaults.frequency << ")\n";
+    out << "  --service S          1|2|3|continuous|discontinuous|random (default " << defaults.service
+        << ")\n";
+    out << "  --iron-price P       iron price per kg (default " << defaults.ironPrice << ")\n";
+    out << "  --copper-price P     copper price per kg (default " << defaults.copperPrice << ")\n";
+    out << "  --locale NAME        number conventions (default: the system's; C is point-decimal)\n";
+    out << "  --json               print the result as one JSON object\n";
+    out << "  --jsonl              read designs as JSON objects, one a line, from standard input,\n";
+    out << "                       and print one result line for each\n\n";
+    out << "Exit status: 0 every design calculated, 1 a design was refused, 2 usage or file error.\n";
+}
+
+int usageError(std::ostream& err, const std::string& reason) {
+    err << "coilwise: " << reason << "\nTry 'coilwise --help' for more information.\n";
+    return exitUsageError;
+}
+
+// A price as typed in the locale's conventions; negative prices make no sense on a cost sheet.
+bool readPrice(const std::optional<std::string>& text, const Locale& locale, double& price) {
+    if (!text) {
+        return true;
+    }
+    const std::optional<double> value = parseNumber(*text, locale);
+    if (!value || *value < 0) {
+        return false;
+    }
+    price = *value;
+    return true;
+}
+
+int report(std::ostream& out, const DesignRun& run, CalcOutput output) {
+    if (output == CalcOutput::json) {
+        std::string line;
+        appendResultJson(line, run);
+        out << line << '\n';
+    } else {
+        writeTextSheet(out, run);
+    }
+    return run.refused() ? exitRefused : exitCalculated;
+}
+
+int calculate(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::variant<CalcOptions, std::string> parsed = parseCalcOptions(args);
+    if (const std::string* reason = std::get_if<std::string>(&parsed)) {
+        return usageError(err, *reason);
+    }
+    CalcOptions& options = std::get<CalcOptions>(parsed);
+    const std::optional<QtLocale> locale = QtLocale::forName(QString::fromStdString(options.localeName));
+    if (!locale) {
+        return usageError(err, "unknown locale '" + options.localeName + "'");
+    }
+    if (!readPrice(options.ironPrice, *locale, options.design.ironPrice)) {
+        return usageError(err, "--iron-price '" + *options.ironPrice + "' is not a price");
+    }
+    if (!readPrice(options.copperPrice, *locale, options.design.copperPrice)) {
+        return usageError(err, "--copper-price '" + *options.copperPrice + "' is not a price");
+    }
+
+    if (options.output == CalcOutput::jsonl) {
+        return runJsonLines(in, out, err, *locale, options.design);
+    }
+    if (options.files.empty()) {
+        return report(out, DesignRun(options.design, *locale), options.output);
+    }
+    int status = exitCalculated;
+    for (const std::string& file : options.files) {
+        const std::variant<DesignInput, std::string> design =
+            readDesignInput(QString::fromLocal8Bit(file.c_str()), options.design);
+        if (const std::string* reason = std::get_if<std::string>(&design)) {
+            err << "coilwise: " << file << ": " << *reason << "\n";
+            status = exitUsageError;
+            continue;
+        }
+        if (options.output == CalcOutput::sheet) {
+            out << file << ":\n";
+        }
+        status =
+            std::max(status, report(out, DesignRun(std::get<DesignInput>(design), *locale), options.output));
+    }
+    return status;
+}
+
+// The sheet of a design file as a PDF page, calculated with the stored settings.
+int writePdf(std::span<const std::string> args, std::ostream& err) {
+    if (args.size() != 2) {
+        return usageError(err, "--pdf takes OUT.pdf FILE.cwf");
+    }
+    const std::variant<DesignInput, std::string> design =
+        readDesignInput(QString::fromLocal8Bit(args[1].c_str()), defaultDesign());
+    if (const std::string* reason = std::get_if<std::string>(&design)) {
+        err << "coilwise: " << args[1] << ": " << *reason << "\n";
+        return exitUsageError;
+    }
+    const QtLocale locale(QLocale::system());
+    const DesignRun run(std::get<DesignInput>(design), locale);
+    if (!writeDesignSheetPdf(QString::fromLocal8Bit(args[0].c_str()),
+                             sheetInputs(run.window(), run.record()))) {
+        err << "coilwise: " << args[0] << ": the design sheet could not be written\n";
+        return exitUsageError;
+    }
+    return exitCalculated;
+}
+
+} // namespace
+
+bool wantsCommandLine(std::span<const std::string> args) {
+    return !args.empty() && args.front().starts_with('-');
+}
+
+int runCommandLine(std::span<const std::string> args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    if (args.empty()) {
+        writeUsage(err);
+        return exitUsageError;
+    }
+    const std::string& command = args.front();
+    if (command == "--calc") {
+        return calculate(args.subspan(1), in, out, err);
+    }
+    if (command == "--pdf") {
+        return writePdf(args.subspan(1), err);
+    }
+    if (args.size() > 1 && (command == "--help" || command == "--version")) {
+        return usageError(err, command + " takes no further arguments");
+    }
+    if (command == "--help") {
+        writeUsage(out);
+        return exitCalculated;
+    }
+    if (command == "--version") {
+        out << "coilwise " COILWISE_VERSION "\n";
+        return exitCalculated;
+    }
+    return usageError(err, (command.starts_with('-') ? "unknown option '" : "unexpected argument '") +
+                               command + "'");
+}
+
+} // namespace coilwise

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "design_input.h"
+#include "engine/calculation.h"
+#include "engine/design_record.h"
+#include "engine/memory_window.h"
+
+namespace coilwise {
+
+// One Calculate on a window that held nothing but the design's inputs, and what it left behind.
+class DesignRun {
+public:
+    DesignRun(const DesignInput& input, const Locale& locale);
+    DesignRun(const DesignRun&) = delete;
+    DesignRun& operator=(const DesignRun&) = delete;
+
+    Outcome outcome() const { return outcome_; }
+    bool refused() const { return outcome_ == Outcome::inputError || outcome_ == Outcome::cannotCalculate; }
+    const DesignRecord& record() const { return record_; }
+    const MemoryWindow& window() const { return window_; }
+    std::string text(Field field, int row = 0) const { return window_.text({field, row}); }
+
+private:
+    Outcome calculate(const DesignInput& input, const Locale& locale);
+
+    DesignRecord record_;
+    MemoryWindow window_;
+    Outcome outcome_;
+};
+
+} // namespace coilwise

@@ -1,0 +1,56 @@
+#include "jsonl_session.h"
+
+#include "design_run.h"
+#include "jsonl_input.h"
+#include "result_json.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace coilwise {
+
+namespace {
+
+bool blank(const std::string& line) {
+    return line.find_first_not_of(" \t\r") == std::string::npos;
+}
+
+} // namespace
+
+ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, const Locale& locale,
+                        const DesignInput& defaults) {
+    std::string line;
+    std::string result;
+    int refused = 0;
+    int malformed = 0;
+    while (std::getline(in, line)) {
+        if (blank(line)) {
+            continue;
+        }
+        result.clear();
+        std::variant<DesignInput, std::string> design = designFromJsonLine(line, defaults);
+        if (const DesignInput* input = std::get_if<DesignInput>(&design)) {
+            const DesignRun run(*input, locale);
+            refused += run.refused() ? 1 : 0;
+            appendResultJson(result, run);
+        } else {
+            ++malformed;
+            appendErrorJson(result, std::get<std::string>(design));
+        }
+        result += '\n';
+        out.write(result.data(), static_cast<std::streamsize>(result.size()));
+        // A program that feeds us a line at a time and waits gets its answer before we wait in turn.
+        if (in.rdbuf()->in_avail() <= 0) {
+            out.flush();
+        }
+    }
+    if (malformed > 0) {
+        err << "coilwise: " << malformed << " input line" << (malformed == 1 ? " was" : "s were")
+            << " not a design; see the error lines\n";
+        return exitUsageError;
+    }
+    return refused > 0 ? exitRefused : exitCalculated;
+}
+
+} // namespace coilwise

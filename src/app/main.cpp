@@ -1,0 +1,26 @@
+#include "app/command_line.h"
+#include "app/window_start.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!coilwise::wantsCommandLine(args)) {
+        return coilwise::runWindow(argc, argv, args);
+    }
+    // Drawing the sheet needs the fonts of a graphical application, but never a display.
+    std::unique_ptr<QGuiApplication> fonts;
+    if (args.front() == "--pdf") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        fonts = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("coilwise"));
+    // The streams are only used through C++; unsynchronised they buffer, which --jsonl needs.
+    std::ios::sync_with_stdio(false);
+    return coilwise::runCommandLine(args, std::cin, std::cout, std::cerr);
+}

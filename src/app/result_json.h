@@ -1,0 +1,17 @@
+#pragma once
+
+#include "design_run.h"
+
+#include <string>
+#include <string_view>
+
+namespace coilwise {
+
+// The run as one line of JSON (no line end): outcome, message lines, beep, focus, the count of
+// secondaries and every field's text.
+void appendResultJson(std::string& out, const DesignRun& run);
+
+// The line that stands for an input line that held no design.
+void appendErrorJson(std::string& out, std::string_view reason);
+
+} // namespace coilwise

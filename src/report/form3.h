@@ -1,0 +1,12 @@
+#pragma once
+
+#include "design_sheet.h"
+#include "ui/dialogs_port.h"
+
+namespace coilwise {
+
+// The Print command's job: the print dialog, then the design sheet on the printer it leaves chosen.
+// Nothing else is shown: cancelling prints nothing, and any failure ends the job without a word.
+void printDesignSheet(DialogsPort& dialogs, const SheetInputs& inputs);
+
+} // namespace coilwise

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "design_sheet.h"
+
+#include <QString>
+
+namespace coilwise {
+
+// Writes the design sheet as a one-page A4 PDF file. False when the sheet cannot be drawn or the
+// file cannot be written; the file is then left as it was.
+bool writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs);
+
+} // namespace coilwise

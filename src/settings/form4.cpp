@@ -1,0 +1,156 @@
+#include "form4.h"
+
+#include "engine/number_text.h"
+#include "settings/settings_store.h"
+#include "ui/dialogs_port.h"
+#include "ui/twips.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace coilwise {
+
+namespace {
+
+// A price begins with a digit and reads as a whole as a number that is not negative.
+std::optional<double> price(const std::string& text, const Locale& locale) {
+    if (text.empty() || text[0] < '0' || text[0] > '9') {
+        return std::nullopt;
+    }
+    const std::optional<double> value = parseNumber(text, locale);
+    if (!value || *value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+Form4::Form4(Form4State& state, Form4Host host, QWidget* parent)
+    : QDialog(parent), state_(state), host_(std::move(host)) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Costos"));
+    setFixedSize(twips(4590), twips(2190));
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    labcostofe = new QLineEdit(this);
+    labcostofe->setObjectName(QStringLiteral("labcostofe"));
+    labcostofe->setGeometry(twipsRect(2685, 375, 1170, 345));
+    Label1 = new QLabel(QStringLiteral("Iron cost per Kg"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(225, 420, 2250, 240));
+    labcostocu = new QLineEdit(this);
+    labcostocu->setObjectName(QStringLiteral("labcostocu"));
+    labcostocu->setGeometry(twipsRect(2685, 840, 1170, 345));
+    Label2 = new QLabel(QStringLiteral("Copper cost per Kg"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twipsRect(255, 900, 2220, 225));
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(2775, 1485, 1005, 390));
+    Command1->setDefault(true);
+    setTabOrder(labcostofe, labcostocu);
+    setTabOrder(labcostocu, Command1);
+
+    labcostofe->installEventFilter(this);
+    labcostocu->installEventFilter(this);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    if (const QScreen* shownOn = screen()) {
+        move(shownOn->availableGeometry().center() - rect().center());
+    }
+
+    // Without a readable file the fields show the prices the dialog last held.
+    if (const std::optional<SettingsLines> lines = readSettings()) {
+        state_.lines = *lines;
+    }
+    labcostofe->setText(QString::fromStdString(state_.lines.hierro));
+    labcostocu->setText(QString::fromStdString(state_.lines.cobre));
+}
+
+// Entering a price selects it, so that typing replaces it. Focus taken by a message box or
+// another window is no leave: the check must not run again while its own message is shown.
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field != nullptr && event->type() == QEvent::FocusIn) {
+        // Deferred, or the mouse press that gave the focus would undo the selection.
+        QTimer::singleShot(0, field, [field] { field->selectAll(); });
+    } else if (field != nullptr && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool leave = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (leave && field == labcostofe) {
+            labcostofe_LostFocus();
+        } else if (leave && field == labcostocu) {
+            labcostocu_LostFocus();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::optional<double> Form4::checkPrice(QLineEdit* field, bool withBeep) {
+    if (field->text().isEmpty()) {
+        field->setText(QStringLiteral("0"));
+    }
+    const std::optional<double> value = price(field->text().toStdString(), host_.locale);
+    if (value) {
+        return value;
+    }
+    if (withBeep) {
+        host_.dialogs.beep();
+    }
+    host_.dialogs.message({QStringLiteral("Error"), QStringLiteral("Cost must be\na positive number"),
+                           MessageIcon::critical, MessageButtons::ok, Answer::ok});
+    field->setText(QStringLiteral("0"));
+    field->setFocus(Qt::OtherFocusReason);
+    return std::nullopt;
+}
+
+// Only the iron field beeps when it is left with a bad price.
+void Form4::labcostofe_LostFocus() {
+    if (!checkPrice(labcostofe, true)) {
+        state_.costError = true;
+    }
+}
+
+void Form4::labcostocu_LostFocus() {
+    if (!checkPrice(labcostocu, false)) {
+        state_.costError = true;
+    }
+}
+
+// One refusal per OK, iron first. A refusal on leaving a field since the last OK, even one
+// corrected since, costs this OK: it only clears the flag.
+void Form4::Command1_Click() {
+    const std::optional<double> iron = checkPrice(labcostofe, false);
+    const std::optional<double> copper = iron ? checkPrice(labcostocu, false) : std::nullopt;
+    if (iron && copper && !state_.costError) {
+        storePrices(*iron, *copper);
+    }
+    state_.costError = false;
+}
+
+// Lines 1 to 3 are taken from the file as it is now, so that the store changes the prices only.
+void Form4::storePrices(double iron, double copper) {
+    if (const std::optional<SettingsLines> lines = readSettings()) {
+        state_.lines = *lines;
+    }
+    SettingsLines stored = state_.lines;
+    stored.hierro = labcostofe->text().toStdString();
+    stored.cobre = labcostocu->text().toStdString();
+    if (!host_.store(stored)) {
+        return;
+    }
+    state_.lines = stored;
+    accept();
+    host_.settings.hierro = stored.hierro;
+    host_.settings.cobre = stored.cobre;
+    host_.setPrices(iron, copper);
+    host_.nuevocosto();
+}
+
+} // namespace coilwise

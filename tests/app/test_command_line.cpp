@@ -1,0 +1,223 @@
+#include "engine/run_stop.h"
+#include "invocation.h"
+#include "result_lines.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace coilwise {
+namespace {
+
+struct FieldText {
+    std::string name;
+    int row;
+    std::string text;
+};
+
+struct WorkedExample {
+    std::vector<std::string> args;
+    std::vector<FieldText> fields;
+};
+
+const std::vector<std::string> deeperStackArgs = {"--calc", "--locale",    "C",     "--primary",
+                                                  "110",    "--secondary", "6:1.5", "--frequency",
+                                                  "50",     "--service",   "1"};
+const std::vector<std::string> endToEndArgs = {
+    "--calc", "--locale",  "C", "--primary",    "220", "--secondary",    "12:1", "--frequency",
+    "50",     "--service", "1", "--iron-price", "2.5", "--copper-price", "12"};
+
+std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(CalcCommand, WorkedExamples) {
+    const std::vector<WorkedExample> examples = {
+        {deeperStackArgs,
+         {{"labchapa", 0, "19"},
+          {"labprof", 0, "27"},
+          {"labnpri", 0, "920"},
+          {"labalambpri", 0, "0.25"},
+          {"labesp", 1, "54"},
+          {"labalam", 1, "0.90"},
+          {"vacvsec", 1, "6.48"},
+          {"labpesoE", 0, "355"},
+          {"labpesoI", 0, "118"},
+          {"labpesocu", 0, "90"},
+          {"labpesotot", 0, "563"},
+          {"labrend", 0, "81"}}},
+        {endToEndArgs, {{"labnpri", 0, "1784"},    {"labalambpri", 0, "0.2"}, {"labpesoprim", 0, "54"},
+                        {"labesp", 1, "106"},      {"labalam", 1, "0.70"},    {"labcob", 1, "54"},
+                        {"labchapa", 0, "23"},     {"labprof", 0, "23"},      {"labpesoE", 0, "450"},
+                        {"labpesoI", 0, "150"},    {"labpesocu", 0, "109"},   {"labpesotot", 0, "709"},
+                        {"labptot", 0, "12.0"},    {"labppri", 0, "14.7"},    {"labrend", 0, "82"},
+                        {"labperfe", 0, "1.5"},    {"labpercu", 0, "1.2"},    {"tbxcostofe", 0, "1.50"},
+                        {"tbxcostocu", 0, "1.31"}, {"tbxcostotot", 0, "2.81"}}},
+    };
+    for (const WorkedExample& example : examples) {
+        SCOPED_TRACE(example.args[4]);
+        const Invocation run = invoke(with(example.args, {"--json"}));
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        const std::vector<std::string> lines = splitLines(run.out);
+        ASSERT_EQ(lines.size(), 1u);
+        const ResultLine result(lines[0]);
+        EXPECT_EQ(result.text("outcome"), "ok");
+        for (const FieldText& f : example.fields) {
+            EXPECT_EQ(result.field(f.name, f.row), f.text) << f.name << '(' << f.row << ')';
+        }
+    }
+}
+
+// Figures published rounded: the field's value must round to them.
+TEST(CalcCommand, EndToEndExampleRoundsToThePublishedFigures) {
+    struct Figure {
+        std::string name;
+        int row;
+        double value;
+        int decimals;
+    };
+    const std::vector<Figure> figures = {
+        {"labrprim", 0, 108, 0}, {"labres", 1, 0.71, 2}, {"vacvsec", 1, 13.1, 1}};
+    const Invocation run = invoke(with(endToEndArgs, {"--json"}));
+    const ResultLine result(splitLines(run.out).at(0));
+    for (const Figure& f : figures) {
+        const std::string text = result.field(f.name, f.row);
+        SCOPED_TRACE(f.name + ": " + text);
+        EXPECT_LE(std::abs(std::stod(text) - f.value), 0.5 * std::pow(10.0, -f.decimals));
+    }
+}
+
+// The sheet with its blanks run together, so that the checks do not depend on the column layout.
+std::string compact(const std::string& sheet) {
+    return std::regex_replace(sheet, std::regex(" +"), " ");
+}
+
+TEST(CalcCommand, SheetShowsEachValueWithItsUnit) {
+    const Invocation run = invoke(endToEndArgs);
+    EXPECT_EQ(run.status, 0);
+    const std::string sheet = compact(run.out);
+    for (const char* line :
+         {" Primary voltage 220 V\n", " Frequency 50 Hz\n", " Service Continuous service\n",
+          " Lamination 23 mm\n", " Stack 23 mm\n", " Turns 1784 turns\n", " Wire 0.2 mm\n",
+          " Resistance 107.861 ohm\n", "Secondary 1\n", " Voltage 12.00 V\n", " Current 1.00 A\n",
+          " No-load voltage 13.08 V\n", " Wire 0.70 mm\n", " Total 709 g\n", " Load 12.0 W\n",
+          " Efficiency 82 %\n", " Total 2.81\n"}) {
+        EXPECT_NE(sheet.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(sheet.find("Secondary 2"), std::string::npos);
+}
+
+TEST(CalcCommand, FiveSecondariesAllAppearOnTheSheet) {
+    const Invocation run =
+        invoke({"--calc", "--locale", "C", "--secondary", "6:0.1", "--secondary", "9:0.1", "--secondary",
+                "12:0.1", "--secondary", "15:0.1", "--secondary", "24:0.1"});
+    EXPECT_EQ(run.status, 0);
+    const std::string sheet = compact(run.out);
+    for (const char* line : {"Secondary 1\n Voltage 6.00 V\n", "Secondary 5\n Voltage 24.00 V\n"}) {
+        EXPECT_NE(sheet.find(line), std::string::npos) << line;
+    }
+}
+
+struct RefusalCase {
+    std::vector<std::string> more;
+    int status;
+    std::string sheet;
+};
+
+TEST(CalcCommand, RefusedAndClearedRuns) {
+    const std::vector<RefusalCase> cases = {
+        {{"--secondary", "12:0"}, 1, "Input error in labisec(1)\n" + currentMessage + '\n'},
+        {{"--secondary", "12:1", "--secondary", "0:1"},
+         1,
+         "Input error in labvsec(2)\n" + secondaryVoltageMessage + '\n'},
+        {{"--primary", "0.1", "--secondary", "12:1"},
+         1,
+         "Input error in labvpri\n" + primaryVoltageMessage + '\n'},
+        {{"--secondary", "12:50"}, 1, "Cannot calculate\n" + cannotCalculateMessage + '\n'},
+        {{}, 0, "No secondary in use: nothing to calculate.\n"},
+    };
+    for (const RefusalCase& c : cases) {
+        const std::vector<std::string> args = with({"--calc", "--locale", "C"}, c.more);
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Invocation sheet = invoke(args);
+        EXPECT_EQ(sheet.status, c.status);
+        EXPECT_EQ(sheet.out, c.sheet);
+        EXPECT_EQ(sheet.err, "");
+        EXPECT_EQ(invoke(with(args, {"--json"})).status, c.status);
+    }
+}
+
+TEST(CalcCommand, ReadsAndWritesInTheChosenLocale) {
+    const Invocation run = invoke({"--calc", "--locale", "de_DE", "--secondary", "12:1", "--service", "1",
+                                   "--iron-price", "2,5", "--copper-price", "12", "--json"});
+    EXPECT_EQ(run.status, 0);
+    const ResultLine result(splitLines(run.out).at(0));
+    EXPECT_EQ(result.field("labvsec", 1), "12,00");
+    EXPECT_EQ(result.field("labalambpri"), "0,2");
+    EXPECT_EQ(result.field("labrprim"), "107,861");
+    const std::string total = result.field("tbxcostotot");
+    EXPECT_TRUE(total.starts_with("2,81") && total.ends_with("\xe2\x82\xac")) << total;
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    std::string mention; // what the one-line reason must name
+};
+
+TEST(CommandLine, UsageErrorsExitWithTwoAndOneLineOnStandardError) {
+    const std::vector<UsageCase> cases = {
+        {{"--calc", "--frequency", "55"}, "55"},
+        {{"--calc", "--service", "4"}, "'4'"},
+        {{"--calc", "--service", "Random"}, "Random"},
+        {{"--calc", "--secondary", "12"}, "'12'"},
+        {{"--calc", "--secondary", "12:1:2"}, "12:1:2"},
+        {{"--calc", "--secondary", "1:1", "--secondary", "2:1", "--secondary", "3:1", "--secondary", "4:1",
+          "--secondary", "5:1", "--secondary", "6:1"},
+         "5"},
+        {{"--calc", "--primary"}, "--primary"},
+        {{"--calc", "--bogus"}, "--bogus"},
+        {{"--calc", "--locale", "xx_YY"}, "xx_YY"},
+        {{"--calc", "--locale", "C", "--iron-price", "2,5"}, "2,5"},
+        {{"--calc", "--locale", "de_DE", "--iron-price", "2.5"}, "2.5"},
+        {{"--calc", "--locale", "C", "--copper-price", "-1"}, "-1"},
+        {{"--calc", "--locale", "C", "--copper-price", ""}, "--copper-price"},
+        {{"--calc", "--jsonl", "--primary", "220"}, "--jsonl"},
+        {{"--version", "--calc"}, "--version"},
+        {{"--bogus"}, "--bogus"},
+        {{"design.cwf"}, "design.cwf"},
+    };
+    for (const UsageCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Invocation run = invoke(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        const std::vector<std::string> lines = splitLines(run.err);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_TRUE(lines[0].starts_with("coilwise: ")) << lines[0];
+        EXPECT_NE(lines[0].find(c.mention), std::string::npos) << lines[0];
+        EXPECT_NE(lines[1].find("--help"), std::string::npos);
+    }
+}
+
+TEST(CommandLine, HelpVersionAndNoArguments) {
+    const Invocation help = invoke({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--calc"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+
+    const Invocation version = invoke({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "coilwise " COILWISE_VERSION "\n");
+
+    const Invocation none = invoke({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, help.out);
+}
+
+} // namespace
+} // namespace coilwise

@@ -1,0 +1,172 @@
+#include "app/jsonl_input.h"
+#include "engine/run_stop.h"
+#include "engine/window_port.h"
+#include "invocation.h"
+#include "result_lines.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace coilwise {
+namespace {
+
+const std::vector<std::string> jsonlArgs = {"--calc", "--jsonl", "--locale", "C"};
+
+const std::string endToEnd =
+    R"({"labvpri": "220", "labvsec": ["12"], "labisec": ["1"], "frec": 50, "tiserv": 1, "costofe": 2.5, "costocu": 12})";
+
+TEST(JsonLines, EachDesignLineGetsItsResultLine) {
+    const std::string input = endToEnd + "\n" +
+                              R"({"labvpri": "220", "labvsec": ["12", "24"], "labisec": ["1", "0"]})"
+                              "\n"
+                              "\n"
+                              R"({"labvpri": "110"})"
+                              "\n"
+                              R"({"labvpri": "220", "labvsec": ["12"], "labisec": ["1"], "frec": 55})"
+                              "\n"
+                              R"({"labvpri": 220})"
+                              "\r\n"
+                              "   \t\r\n" +
+                              endToEnd;
+    const Invocation run = invoke(jsonlArgs, input);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(splitLines(run.err).size(), 1u);
+    const std::vector<std::string> lines = splitLines(run.out);
+    ASSERT_EQ(lines.size(), 6u);
+
+    for (const std::string& line : {lines[0], lines[5]}) {
+        const ResultLine ok(line);
+        EXPECT_EQ(ok.text("outcome"), "ok");
+        EXPECT_NE(ok.at("message").as<std::nullptr_t>(), nullptr);
+        EXPECT_EQ(*ok.at("beep").as<bool>(), false);
+        EXPECT_EQ(*ok.at("q").as<double>(), 1);
+        EXPECT_EQ(ok.field("labnpri"), "1784");
+        EXPECT_EQ(ok.field("labesp", 1), "106");
+        EXPECT_EQ(ok.field("labesp", 2), "");
+        EXPECT_EQ(ok.field("tbxcostotot"), "2.81");
+    }
+
+    const ResultLine refused(lines[1]);
+    EXPECT_EQ(refused.text("outcome"), "input_error");
+    EXPECT_EQ(refused.messageLines(), splitLines(currentMessage));
+    EXPECT_EQ(*refused.at("beep").as<bool>(), true);
+    EXPECT_EQ(refused.text("focus"), "labisec(2)");
+    EXPECT_EQ(refused.field("labnpri"), "");
+
+    // Nothing of the designs before carries over: the window starts empty for every line.
+    const ResultLine cleared(lines[2]);
+    EXPECT_EQ(cleared.text("outcome"), "cleared");
+    EXPECT_NE(cleared.at("message").as<std::nullptr_t>(), nullptr);
+    EXPECT_EQ(cleared.text("focus"), "labvsec(1)");
+    EXPECT_EQ(*cleared.at("q").as<double>(), 0);
+    EXPECT_EQ(cleared.field("labvpri"), "110");
+    EXPECT_EQ(cleared.field("labnpri"), "");
+    EXPECT_EQ(cleared.field("labvsec", 1), "");
+
+    const ResultLine cannot(lines[3]);
+    EXPECT_EQ(cannot.text("outcome"), "cannot_calculate");
+    EXPECT_EQ(cannot.messageLines(), splitLines(cannotCalculateMessage));
+
+    const ResultLine malformed(lines[4]);
+    EXPECT_EQ(malformed.text("outcome"), "error");
+    EXPECT_EQ(malformed.messageLines(), std::vector<std::string>{R"("labvpri" must be a string)"});
+    EXPECT_EQ(malformed.root().as<JsonValue::Object>()->size(), 2u);
+}
+
+TEST(JsonLines, ResultHoldsEveryFieldOnce) {
+    const ResultLine result(splitLines(invoke(jsonlArgs, endToEnd).out).at(0));
+    const std::vector<std::string> keys = {"outcome", "message", "beep", "focus", "q", "fields"};
+    const auto& members = *result.root().as<JsonValue::Object>();
+    ASSERT_EQ(members.size(), keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(members[i].first, keys[i]);
+    }
+    const auto& fields = *result.at("fields").as<JsonValue::Object>();
+    ASSERT_EQ(fields.size(), static_cast<std::size_t>(fieldCount));
+    for (int f = 0; f < fieldCount; ++f) {
+        const auto field = static_cast<Field>(f);
+        SCOPED_TRACE(fieldName(field));
+        EXPECT_EQ(fields[static_cast<std::size_t>(f)].first, fieldName(field));
+        const auto* rows = fields[static_cast<std::size_t>(f)].second.as<JsonValue::Array>();
+        if (isRowField(field)) {
+            ASSERT_NE(rows, nullptr);
+            EXPECT_EQ(rows->size(), static_cast<std::size_t>(rowCount));
+        } else {
+            EXPECT_EQ(rows, nullptr);
+        }
+    }
+}
+
+TEST(JsonLines, ExitStatusTellsTheWorstLine) {
+    const std::string refused = R"({"labvpri": "220", "labvsec": ["12"], "labisec": ["0"]})";
+    const std::string cleared = R"({"labvpri": "220"})";
+    const struct {
+        std::string input;
+        int status;
+    } cases[] = {
+        {"", 0},
+        {endToEnd + "\n" + cleared + "\n", 0},
+        {endToEnd + "\n" + refused + "\n" + endToEnd, 1},
+        {refused + "\n[]\n", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        const Invocation run = invoke(jsonlArgs, c.input);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err.empty(), c.status != 2);
+    }
+}
+
+TEST(JsonLineInput, MissingKeysTakeTheDefaults) {
+    DesignInput defaults = defaultDesign();
+    defaults.frequency = 60;
+    defaults.service = 3;
+    defaults.ironPrice = 7;
+    const auto design = std::get<DesignInput>(designFromJsonLine(R"({"labvsec": ["12", "6"]})", defaults));
+    EXPECT_EQ(design.primary, "");
+    EXPECT_EQ(design.volts[0], "12");
+    EXPECT_EQ(design.volts[1], "6");
+    EXPECT_EQ(design.volts[2], "");
+    EXPECT_EQ(design.amps[0], "");
+    EXPECT_EQ(design.frequency, 60);
+    EXPECT_EQ(design.service, 3);
+    EXPECT_EQ(design.ironPrice, 0);
+    EXPECT_EQ(design.copperPrice, 0);
+}
+
+TEST(JsonLineInput, SettingsOutOfRangeAreLeftToTheEngine) {
+    const auto design =
+        std::get<DesignInput>(designFromJsonLine(R"({"frec": 61, "tiserv": -4})", defaultDesign()));
+    EXPECT_EQ(design.frequency, 61);
+    EXPECT_EQ(design.service, -4);
+}
+
+TEST(JsonLineInput, RefusesLinesThatHoldNoDesign) {
+    const struct {
+        std::string line;
+        std::string reason;
+    } cases[] = {
+        {"[]", "not a JSON object"},
+        {R"({"labvpri": "220",})", "expected a member name at column 19"},
+        {R"({"labvsec": "12"})", R"("labvsec" must be an array of at most 5 strings)"},
+        {R"({"labisec": ["1", "1", "1", "1", "1", "1"]})",
+         R"("labisec" must be an array of at most 5 strings)"},
+        {R"({"labisec": ["1", 1]})", R"("labisec" must be a string)"},
+        {R"({"frec": 50.5})", R"("frec" must be a whole number)"},
+        {R"({"tiserv": "1"})", R"("tiserv" must be a whole number)"},
+        {R"({"frec": 40000})", R"("frec" must be a whole number)"},
+        {R"({"costofe": -1})", R"("costofe" must be a number not below 0)"},
+        {R"({"costocu": null})", R"("costocu" must be a number not below 0)"},
+        {R"({"labvsecs": ["12"]})", R"(unknown key "labvsecs")"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const auto result = designFromJsonLine(c.line, defaultDesign());
+        ASSERT_TRUE(std::holds_alternative<std::string>(result));
+        EXPECT_EQ(std::get<std::string>(result), c.reason);
+    }
+}
+
+} // namespace
+} // namespace coilwise

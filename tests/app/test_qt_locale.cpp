@@ -1,0 +1,82 @@
+#include "engine/display_mask.h"
+#include "engine/number_text.h"
+#include "ui/qt_locale.h"
+
+#include <gtest/gtest.h>
+
+namespace coilwise {
+namespace {
+
+QtLocale named(const char* name) {
+    std::optional<QtLocale> locale = QtLocale::forName(QString::fromUtf8(name));
+    EXPECT_TRUE(locale.has_value()) << name;
+    return locale.value_or(QtLocale(QLocale::c()));
+}
+
+TEST(QtLocale, CIsPointDecimalWithoutGrouping) {
+    const QtLocale c = named("C");
+    EXPECT_EQ(c.decimalSeparator(), ".");
+    EXPECT_EQ(c.groupSeparator(), "");
+    EXPECT_EQ(parseNumber("1234.5", c), 1234.5);
+    EXPECT_EQ(parseNumber("1,234.5", c), std::nullopt);
+    EXPECT_EQ(parseNumber("2,5", c), std::nullopt);
+    EXPECT_EQ(formatMask(2.5, "0.00", c), "2.50");
+    EXPECT_EQ(c.formatCurrency(1.5), "1.50");
+    EXPECT_EQ(c.formatCurrency(1234.5), "1234.50");
+}
+
+TEST(QtLocale, GermanReadsAndWritesCommaDecimals) {
+    const QtLocale de = named("de_DE");
+    EXPECT_EQ(de.decimalSeparator(), ",");
+    EXPECT_EQ(de.groupSeparator(), ".");
+    EXPECT_EQ(de.currencySymbol(), "\xe2\x82\xac");
+    EXPECT_EQ(parseNumber("1.234,5", de), 1234.5);
+    EXPECT_EQ(parseNumber("2,5 \xe2\x82\xac", de), 2.5);
+    EXPECT_EQ(parseNumber("2.5", de), std::nullopt);
+    EXPECT_EQ(formatMask(107.8614, "#####0.000", de), "107,861");
+    const std::string amount = de.formatCurrency(1.5);
+    EXPECT_TRUE(amount.starts_with("1,50") && amount.ends_with("\xe2\x82\xac")) << amount;
+}
+
+// The currency's own decimals decide the rounding, halves away from zero, and the amount shown is
+// the rounded one, so that shown amounts add up.
+TEST(QtLocale, RoundsAsTheCurrencyShows) {
+    const struct {
+        const char* name;
+        double amount;
+        double rounded;
+        std::string shown;
+    } cases[] = {
+        {"C", 2.675, 2.68, "2.68"},
+        {"C", 0.125, 0.13, "0.13"},
+        {"de_DE", 1.005, 1.01, "1,01"},
+        {"ja_JP", 2.5, 3,
+         "\xef\xbf\xa5"
+         "3"},
+        {"ja_JP", 1234.4, 1234,
+         "\xef\xbf\xa5"
+         "1,234"},
+        {"ja_JP", 0.5, 1,
+         "\xef\xbf\xa5"
+         "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.amount));
+        const QtLocale locale = named(c.name);
+        EXPECT_EQ(locale.roundCurrency(c.amount), c.rounded);
+        EXPECT_NE(locale.formatCurrency(c.amount).find(c.shown), std::string::npos)
+            << locale.formatCurrency(c.amount);
+    }
+}
+
+TEST(QtLocale, KnowsWhichNamesItCanUse) {
+    for (const char* known : {"", "C", "POSIX", "C.UTF-8", "de_DE", "de_DE.UTF-8", "fr"}) {
+        EXPECT_TRUE(QtLocale::forName(QString::fromUtf8(known)).has_value()) << known;
+    }
+    for (const char* unknown : {"xx_YY", "Klingon"}) {
+        EXPECT_FALSE(QtLocale::forName(QString::fromUtf8(unknown)).has_value()) << unknown;
+    }
+}
+
+} // namespace
+} // namespace coilwise
