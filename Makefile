@@ -7,7 +7,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 .PHONY: run test sanitize fuzz bench deps release
 run: release
-	./build/release/src/app/coilwise --calc --locale C --primary 220 --secondary 12:1
+	./build/release/src/app/coilwise
 
 test: release
 	ctest --preset release

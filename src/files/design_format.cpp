@@ -12,7 +12,10 @@ namespace {
 
 // Numbers are written with a blank in the place of the sign and a blank after them.
 std::string numberLine(std::int16_t value) {
-    return (value < 0 ? "" : " ") + std::to_string(value) + " ";
+    std::string line(value < 0 ? 0 : 1, ' ');
+    line += std::to_string(value);
+    line += ' ';
+    return line;
 }
 
 } // namespace

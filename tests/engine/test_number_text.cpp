@@ -103,12 +103,13 @@ TEST(ParseNumber, MultiByteSeparatorsCompareAsBytes) {
     const std::string euro = "\xe2\x82\xac";
     const FixedLocale locale({",", noBreakSpace, euro, false, " ", 2});
     const std::vector<ParseCase> cases = {
-        {"1" + noBreakSpace + "234,5", 1234.5},
-        {"1" + noBreakSpace + "234" + noBreakSpace + "567 " + euro, 1234567},
-        {"1" + noBreakSpace + "23", std::nullopt},
-        {"1" + noBreakSpace.substr(0, 1) + "234", std::nullopt},
+        {std::string("1").append(noBreakSpace).append("234,5"), 1234.5},
+        {std::string("1").append(noBreakSpace).append("234").append(noBreakSpace).append("567 ").append(euro),
+         1234567},
+        {std::string("1").append(noBreakSpace).append("23"), std::nullopt},
+        {std::string("1").append(noBreakSpace, 0, 1).append("234"), std::nullopt},
         {"1 234", std::nullopt},
-        {"5 " + euro.substr(0, 2), std::nullopt},
+        {std::string("5 ").append(euro, 0, 2), std::nullopt},
     };
     expectParses(locale, cases);
 }

@@ -7,11 +7,11 @@ namespace coilwise {
 namespace {
 
 template <typename T> std::optional<T> takeFront(std::deque<T>& queue) {
-    if (queue.empty()) {
-        return std::nullopt;
+    std::optional<T> front;
+    if (!queue.empty()) {
+        front.emplace(queue.front());
+        queue.pop_front();
     }
-    T front = std::move(queue.front());
-    queue.pop_front();
     return front;
 }
 
