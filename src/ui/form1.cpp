@@ -262,7 +262,7 @@ void Form1::mnufrec_Click(int Index) {
     mnufrec.at(static_cast<std::size_t>(Index))->setChecked(true);
     Optfrec.at(static_cast<std::size_t>(Index))->setChecked(true);
     settings_.frecue = std::to_string(Index);
-    storeSettings();
+    storeSettings(settings_);
     Optfrec_Click(Index);
 }
 
@@ -273,22 +273,23 @@ void Form1::mnuserv_Click(int Index) {
     mnuserv.at(static_cast<std::size_t>(Index))->setChecked(true);
     Optserv.at(static_cast<std::size_t>(Index))->setChecked(true);
     settings_.servi = std::to_string(Index);
-    storeSettings();
+    storeSettings(settings_);
     Optserv_Click(Index);
 }
 
 // A settings file that cannot be written costs the stored defaults, not the session: say so once
 // per occasion and go on with the values in memory.
-void Form1::storeSettings() {
-    if (writeSettings(settings_) || !warnSettingsWrite_) {
-        return;
+bool Form1::storeSettings(const SettingsLines& lines) {
+    if (writeSettings(lines)) {
+        return true;
     }
-    dialogs_.message({applicationTitle,
-                      QStringLiteral("The settings file could not be saved.\n") + settingsPath(),
-                      MessageIcon::critical, MessageButtons::ok, Answer::ok});
-    if (!record_.carga) {
-        warnSettingsWrite_ = false;
+    if (warnSettingsWrite_) {
+        dialogs_.message({applicationTitle,
+                          QStringLiteral("The settings file could not be saved.\n") + settingsPath(),
+                          MessageIcon::critical, MessageButtons::ok, Answer::ok});
+        warnSettingsWrite_ = record_.carga;
     }
+    return false;
 }
 
 void Form1::Form_Load() {
@@ -300,7 +301,7 @@ void Form1::Form_Load() {
         lines = defaultSettings();
         loaded = validateSettings(*lines, locale_);
         settings_ = *lines;
-        storeSettings();
+        storeSettings(settings_);
     }
     settings_ = *lines;
     record_.costofe = loaded->costofe;

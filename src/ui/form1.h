@@ -67,7 +67,7 @@ private:
     void connectHandlers();
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
-    void storeSettings();
+    bool storeSettings(const SettingsLines& lines);
     void showFileError(const QString& title, const QString& text);
     void openFailed(const QString& title, const QString& text);
     void endProgram();
