@@ -4,12 +4,15 @@
 #include "support/scripted_dialogs.h"
 #include "ui/form1.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -61,6 +64,19 @@ protected:
         field->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         QTest::keyClicks(field, keys);
+    }
+
+    // Opens a dialog through a menu action and runs the steps while it is shown; the dialog is gone
+    // when this returns.
+    void openDialog(const char* action, const std::function<void(QDialog&)>& steps) {
+        dialogs.onModal = [&steps](QDialog& dialog) {
+            dialog.show();
+            // A transient dialog counts as active while its parent is, so wait for the dialog itself.
+            ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
+            steps(dialog);
+        };
+        child<QAction>(QLatin1StringView(action))->trigger();
+        dialogs.onModal = nullptr;
     }
 
     QString focusName() const {

@@ -17,17 +17,8 @@ const QString refusal = QStringLiteral("Voltage value must be\nbetween 0,5 y 200
 // The main window with its primary-voltage dialog opened from the Config menu.
 class PrimaryVoltageDialog : public Form1Fixture {
 protected:
-    // Opens the dialog and runs the steps while it is shown; the dialog is gone when this returns.
-    void open(const std::function<void(QDialog&)>& steps) {
-        dialogs.onModal = [&steps](QDialog& dialog) {
-            dialog.show();
-            // A transient dialog counts as active while its parent is, so wait for the dialog itself.
-            ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
-            steps(dialog);
-        };
-        child<QAction>(QStringLiteral("menutension"))->trigger();
-        dialogs.onModal = nullptr;
-    }
+    // Opens the dialog from the Config menu and runs the steps while it is shown.
+    void open(const std::function<void(QDialog&)>& steps) { openDialog("menutension", steps); }
 
     static QLineEdit* voltage(QDialog& dialog) {
         return dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));

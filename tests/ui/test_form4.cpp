@@ -14,17 +14,8 @@ const QString refusal = QStringLiteral("Cost must be\na positive number");
 // The main window with its material-costs dialog opened from the Config menu.
 class PriceDialog : public Form1Fixture {
 protected:
-    // Opens the dialog and runs the steps while it is shown; the dialog is gone when this returns.
-    void open(const std::function<void(QDialog&)>& steps) {
-        dialogs.onModal = [&steps](QDialog& dialog) {
-            dialog.show();
-            // A transient dialog counts as active while its parent is, so wait for the dialog itself.
-            ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
-            steps(dialog);
-        };
-        child<QAction>(QStringLiteral("menumaterial"))->trigger();
-        dialogs.onModal = nullptr;
-    }
+    // Opens the dialog from the Config menu and runs the steps while it is shown.
+    void open(const std::function<void(QDialog&)>& steps) { openDialog("menumaterial", steps); }
 
     static QLineEdit* price(QDialog& dialog, const char* name) {
         return dialog.findChild<QLineEdit*>(QLatin1StringView(name));
