@@ -2,10 +2,11 @@
 #   make run    start Coilwise
 #   make test   run every test
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils
+            clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils \
+            desktop-file-utils dpkg-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test sanitize fuzz bench deps release
+.PHONY: run test sanitize fuzz bench package deps release
 run: release
 	./build/release/src/app/coilwise
 
@@ -31,6 +32,10 @@ fuzz: deps
 
 bench: release
 	./build/release/bench/coilwise_bench
+
+# A Debian package of the release build, in build/release.
+package: release
+	cd build/release && cpack -G DEB
 
 release: deps
 	cmake --preset release

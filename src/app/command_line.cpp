@@ -10,6 +10,7 @@
 #include "result_json.h"
 #include "text_sheet.h"
 #include "ui/qt_locale.h"
+#include "version.h"
 
 #include <istream>
 #include <ostream>
@@ -160,7 +161,7 @@ int runCommandLine(std::span<const std::string> args, std::istream& in, std::ost
         return exitCalculated;
     }
     if (command == "--version") {
-        out << "coilwise " COILWISE_VERSION "\n";
+        out << "coilwise " << versionText << "\n";
         return exitCalculated;
     }
     return usageError(err, (command.starts_with('-') ? "unknown option '" : "unexpected argument '") +

@@ -1,10 +1,12 @@
 #include "window_start.h"
 
-#include "ui/form1.h"
+#include "frminicial.h"
+#include "main_window_host.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_locale.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <iostream>
 
 namespace coilwise {
@@ -16,12 +18,20 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-QString joined(const std::vector<std::string>& args) {
-    QStringList parts;
+QStringList toQStrings(const std::vector<std::string>& args) {
+    QStringList arguments;
     for (const std::string& arg : args) {
-        parts << QString::fromLocal8Bit(arg.c_str());
+        arguments << QString::fromLocal8Bit(arg.c_str());
     }
-    return parts.join(QLatin1Char(' '));
+    return arguments;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 256}) {
+        icon.addFile(QStringLiteral(":/icons/coilwise-%1.png").arg(size));
+    }
+    return icon;
 }
 
 } // namespace
@@ -36,11 +46,14 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("coilwise"));
+    QApplication::setWindowIcon(programIcon());
+    // The About box may outlive the main window; the program ends with the last of them.
+    QApplication::setQuitOnLastWindowClosed(true);
     QtDialogs dialogs;
     const QtLocale locale(QLocale::system());
-    Form1 form(dialogs, locale);
-    form.setPendingPath(joined(args));
-    form.Form_Load();
+    ProgramValues values;
+    MainWindowHost mainWindow(dialogs, locale, values);
+    frminicial(toQStrings(args), values, [&mainWindow] { mainWindow.show(); }).Form_Load();
     return QApplication::exec();
 }
 

@@ -34,6 +34,7 @@ Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Coilwise - sin título"));
     buildWidgets();
+    showPictures();
     buildMenus();
     connectHandlers();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -60,6 +61,8 @@ void Form1::connectHandlers() {
     connect(menuarchsal, &QAction::triggered, this, &Form1::menuarchsal_Click);
     connect(menutension, &QAction::triggered, this, &Form1::menutension_Click);
     connect(menumaterial, &QAction::triggered, this, &Form1::menumaterial_Click);
+    connect(menuayuda, &QAction::triggered, this, &Form1::menuayuda_Click);
+    connect(menuacercatrafo, &QAction::triggered, this, &Form1::menuacercatrafo_Click);
     for (int i = 1; i <= 2; ++i) {
         connect(Optfrec[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {

@@ -4,6 +4,8 @@
 #include "engine/locale.h"
 #include "engine/window_port.h"
 #include "files/design_format.h"
+#include "frm_about.h"
+#include "help_viewer.h"
 #include "settings/form2.h"
 #include "settings/form4.h"
 #include "settings/settings_format.h"
@@ -11,6 +13,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -36,6 +39,9 @@ public:
     void setPendingPath(const QString& path) { pendingPath_ = path; }
     // How the program ends at once (Quit, or a save that Quit asked for).
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+    // Help looks for its pages from the program's folder and starts the viewer through this starter.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+    void setProcessStarter(ProcessStarter start) { startProcess_ = std::move(start); }
     // A recalculation started by the program after a settings change.
     void nuevocosto();
 
@@ -90,6 +96,9 @@ private:
     void mnuserv_Click(int Index);
     void menutension_Click();
     void menumaterial_Click();
+    void menuayuda_Click();
+    void menuacercatrafo_Click();
+    void showPictures();
 
     DialogsPort& dialogs_;
     const Locale& locale_;
@@ -108,6 +117,9 @@ private:
     QString pendingPath_;
     QString lastChosenName_; // the open dialog proposes the name last chosen in either dialog
     std::function<void()> endProgram_;
+    QString programFolder_;
+    ProcessStarter startProcess_ = startDetachedProcess;
+    std::unique_ptr<frmAbout> aboutBox_; // at most one, kept until the next About command
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;

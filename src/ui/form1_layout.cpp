@@ -197,10 +197,14 @@ void Form1::buildWidgets() {
         {&labpesocu, "labpesocu", 4155, "Weight cu (g)", "Copper weight"},
         {&labpesotot, "labpesotot", 5160, "Total weight (g)", "Total weight"},
     }};
+    // These columns stand closer than their captions are long: a little less letter spacing keeps
+    // "Weight cu (g)" and "Total weight (g)" apart.
+    QFont generalHeaderFont = client->font();
+    generalHeaderFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
     for (const Column& c : general) {
         *c.edit = lineEdit(frame5, QLatin1StringView(c.name), twipsRect(c.left, 465, 930, 285), false);
-        label(frame5, QString::fromUtf8(c.header), QString::fromUtf8(c.tooltip),
-              headerOver(c.left, 930, 465));
+        label(frame5, QString::fromUtf8(c.header), QString::fromUtf8(c.tooltip), headerOver(c.left, 930, 465))
+            ->setFont(generalHeaderFont);
     }
 
     QGroupBox* frame8 = group(client, "Frame8", QStringLiteral("Cost"), twipsRect(6465, 4320, 1680, 1605));
