@@ -1,5 +1,6 @@
 #include "frm_splash.h"
 
+#include "ui/pictures.h"
 #include "ui/twips.h"
 #include "ui/version_text.h"
 
@@ -13,7 +14,7 @@ namespace coilwise {
 
 frmSplash::frmSplash(std::function<void()> showMain, std::chrono::milliseconds interval, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), showMain_(std::move(showMain)),
-      picture_(QStringLiteral(":/pictures/splash.png")) {
+      picture_(sharpPicture(QStringLiteral(":/pictures/splash.png"))) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Coilwise"));
     setFixedSize(twips(6630), twips(4065));
@@ -44,11 +45,10 @@ void frmSplash::Form_Load() {
     lblVersion->setText(QStringLiteral("v ") + versionNumbers());
 }
 
-// The picture is drawn at twice the window's size, so it stays sharp on high-density screens.
 void frmSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(QPoint(0, 0), picture_);
 }
 
 void frmSplash::mouseReleaseEvent(QMouseEvent* event) {

@@ -17,7 +17,8 @@ class frmSplash final : public QWidget {
 
 public:
     frmSplash(std::function<void()> showMain,
-              std::chrono::milliseconds interval = std::chrono::milliseconds(4000), QWidget* parent = nullptr);
+              std::chrono::milliseconds interval = std::chrono::milliseconds(4000),
+              QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "frm_about.h"
 
+#include "pictures.h"
 #include "twips.h"
 #include "version_text.h"
 
@@ -18,7 +19,7 @@ const QString webAddress = QStringLiteral("https://coilwise.example.org/");
 QLabel* picture(QWidget* parent, const char* name, const QString& resource, QRect area) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1StringView(name));
-    label->setPixmap(QPixmap(resource));
+    label->setPixmap(sharpPicture(resource));
     label->setGeometry(area);
     return label;
 }
@@ -67,14 +68,14 @@ void frmAbout::buildWidgets() {
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
-    picture(this, "Picture1", QStringLiteral(":/icons/coilwise-64.png"), twipsRect(240, 240, 960, 960));
+    picture(this, "Picture1", QStringLiteral(":/icons/coilwise-128.png"), twipsRect(240, 240, 960, 960));
     picture(this, "Picture3", QStringLiteral(":/pictures/banner.png"), twipsRect(1440, 300, 4320, 840));
     lblVersion = text(this, "lblVersion", {}, twipsRect(1440, 1200, 4320, 300));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblDescription =
-        text(this, "lblDescription",
-             QStringLiteral("Coilwise allows you to calculate easy and quickly small power mains transformers."),
-             twipsRect(240, 1620, 6135, 540));
+    lblDescription = text(
+        this, "lblDescription",
+        QStringLiteral("Coilwise allows you to calculate easy and quickly small power mains transformers."),
+        twipsRect(240, 1620, 6135, 540));
     lblDescription->setWordWrap(true);
 
     auto* line = new QFrame(this);
@@ -86,7 +87,8 @@ void frmAbout::buildWidgets() {
     picture(this, "Picture4", QStringLiteral(":/pictures/lamination.png"), twipsRect(240, 2520, 1440, 1440));
     Label1 = link(this, "Label1", mailAddress, QStringLiteral("Comments or suggestions are welcome"),
                   twipsRect(1920, 2760, 4455, 300));
-    Label3 = link(this, "Label3", webAddress, QStringLiteral("Visit our web site"), twipsRect(1920, 3180, 4455, 300));
+    Label3 = link(this, "Label3", webAddress, QStringLiteral("Visit our web site"),
+                  twipsRect(1920, 3180, 4455, 300));
 
     const QRect button = twipsRect(4935, 4365, 1440, 480);
     Picture5 = picture(this, "Picture5", QStringLiteral(":/pictures/ok_pressed.png"), button);

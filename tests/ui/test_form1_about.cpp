@@ -23,7 +23,7 @@ TEST_F(AboutAndHelp, MainWindowShowsItsTwoPictures) {
     for (const char* name : {"Picture1", "Picture2"}) {
         const auto* picture = child<QLabel>(QLatin1StringView(name));
         EXPECT_FALSE(picture->pixmap().isNull()) << name;
-        EXPECT_EQ(picture->pixmap().size(), picture->size()) << name;
+        EXPECT_EQ(picture->pixmap().deviceIndependentSize().toSize(), picture->size()) << name;
     }
 }
 
@@ -80,8 +80,8 @@ TEST_F(AboutAndHelp, HelpTellsWhenNoViewerCanBeStarted) {
 
     ASSERT_EQ(dialogs.messages.size(), 1U);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Coilwise"));
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("The help could not be shown.\n" COILWISE_SOURCE_HELP
-                                                       "/index.html"));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("The help could not be shown.\n" COILWISE_SOURCE_HELP "/index.html"));
 }
 
 } // namespace
