@@ -24,6 +24,7 @@ class QRadioButton;
 namespace coilwise {
 
 class DialogsPort;
+enum class Answer;
 
 // The main window: the design record lives in its fields. It is the calculation's window.
 class Form1 final : public QMainWindow, private WindowPort, private DesignFileSink {
@@ -52,6 +53,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // WindowPort
@@ -77,6 +79,7 @@ private:
     void showFileError(const QString& title, const QString& text);
     void openFailed(const QString& title, const QString& text);
     void endProgram();
+    Answer askToSaveChanges();
 
     void Command1_Click();
     void Command2_Click();

@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -29,6 +30,28 @@ void Form1::showFileError(const QString& title, const QString& text) {
     dialogs_.message({title, text, MessageIcon::critical, MessageButtons::ok, Answer::ok});
 }
 
+Answer Form1::askToSaveChanges() {
+    return dialogs_.message({QStringLiteral("Coilwise"),
+                             QStringLiteral("Save changes to ") + archivosinruta + QStringLiteral(" ?"),
+                             MessageIcon::question, MessageButtons::yesNoCancel, Answer::yes});
+}
+
+// The close box asks nothing about a saved design, but unsaved work is never dropped without the
+// same offer to save it that Quit makes; a refused or failed save keeps the window open.
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!record_.archivomodif) {
+        event->accept();
+        return;
+    }
+    const Answer answer = askToSaveChanges();
+    if (answer == Answer::yes) {
+        finprog = false;
+        menuarchguard_Click();
+    }
+    const bool close = answer == Answer::no || (answer == Answer::yes && !record_.archivomodif);
+    event->setAccepted(close);
+}
+
 void Form1::menuarchsal_Click() {
     if (!record_.archivomodif) {
         const Answer answer =
@@ -39,10 +62,7 @@ void Form1::menuarchsal_Click() {
         }
         return;
     }
-    const Answer answer =
-        dialogs_.message({QStringLiteral("Coilwise"),
-                          QStringLiteral("Save changes to ") + archivosinruta + QStringLiteral(" ?"),
-                          MessageIcon::question, MessageButtons::yesNoCancel, Answer::yes});
+    const Answer answer = askToSaveChanges();
     if (answer == Answer::no) {
         endProgram();
     } else if (answer == Answer::yes) {

@@ -238,6 +238,47 @@ TEST_F(FileCommands, QuitWithChangesAnsweredNoEndsWithoutSaving) {
     EXPECT_TRUE(dialogs.saveRequests.empty());
 }
 
+// The close box asks nothing about a saved design, but offers to save unsaved work; only a design
+// that is saved or given up lets the window close.
+struct CloseBoxCase {
+    const char* name;
+    bool changed;
+    std::vector<Answer> answers;
+    bool saveChosen;
+    bool closes;
+};
+
+class CloseBox : public FileCommands, public testing::WithParamInterface<CloseBoxCase> {};
+
+TEST_P(CloseBox, NeverDropsUnsavedWorkSilently) {
+    const CloseBoxCase& c = GetParam();
+    loadWindow();
+    if (c.changed) {
+        calculateExample();
+    }
+    dialogs.answers.assign(c.answers.begin(), c.answers.end());
+    if (c.saveChosen) {
+        dialogs.savePaths.push_back(designPath("closing.cwf"));
+    }
+    EXPECT_EQ(form->close(), c.closes);
+    EXPECT_EQ(form->isVisible(), !c.closes);
+    EXPECT_FALSE(ended) << "the program ends with its last window, not through Quit";
+    EXPECT_EQ(dialogs.messages.size(), c.answers.size());
+    if (!c.answers.empty()) {
+        EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save changes to untitled ?"));
+    }
+    EXPECT_EQ(QFileInfo::exists(designPath("closing.cwf")), c.saveChosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CloseBox,
+                         testing::Values(CloseBoxCase{"Unchanged", false, {}, false, true},
+                                         CloseBoxCase{"ChangedNo", true, {Answer::no}, false, true},
+                                         CloseBoxCase{"ChangedCancel", true, {Answer::cancel}, false, false},
+                                         CloseBoxCase{"ChangedYesSaved", true, {Answer::yes}, true, true},
+                                         CloseBoxCase{
+                                             "ChangedYesSaveCancelled", true, {Answer::yes}, false, false}),
+                         [](const testing::TestParamInfo<CloseBoxCase>& info) { return info.param.name; });
+
 TEST_F(FileCommands, SaveThatCannotCreateTheFileIsReportedAndQuitStays) {
     loadWindow();
     calculateExample();
