@@ -1,8 +1,8 @@
+#include "files/design_format.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "files/design_format.h"
 
 namespace {
 

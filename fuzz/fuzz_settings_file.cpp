@@ -1,8 +1,8 @@
+#include "settings/settings_format.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "settings/settings_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

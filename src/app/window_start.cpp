@@ -47,8 +47,6 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("coilwise"));
     QApplication::setWindowIcon(programIcon());
-    // The About box may outlive the main window; the program ends with the last of them.
-    QApplication::setQuitOnLastWindowClosed(true);
     QtDialogs dialogs;
     const QtLocale locale(QLocale::system());
     ProgramValues values;

@@ -11,7 +11,8 @@ bool startDetachedProcess(const QString& program, const QStringList& arguments) 
 }
 
 QString helpIndexPath(const QString& programFolder) {
-    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/coilwise/help/index.html"));
+    const QString installed =
+        QDir::cleanPath(programFolder + QStringLiteral("/../share/coilwise/help/index.html"));
     const QString sourceTree = QString::fromUtf8(COILWISE_SOURCE_HELP) + QStringLiteral("/index.html");
     // With neither present, the viewer tells the user which file is missing.
     if (!QFileInfo::exists(installed) && QFileInfo::exists(sourceTree)) {

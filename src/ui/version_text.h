@@ -8,8 +8,8 @@ namespace coilwise {
 
 // The version as the windows show it: major, minor and revision joined by dots, e.g. 1.1.0.
 inline QString versionNumbers() {
-    return QString::number(versionMajor) + QLatin1Char('.') + QString::number(versionMinor) + QLatin1Char('.') +
-           QString::number(versionRevision);
+    return QString::number(versionMajor) + QLatin1Char('.') + QString::number(versionMinor) +
+           QLatin1Char('.') + QString::number(versionRevision);
 }
 
 } // namespace coilwise

@@ -3,6 +3,7 @@
 #include "app/main_window_host.h"
 #include "engine/locale.h"
 #include "support/scripted_dialogs.h"
+#include "support/window_helpers.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -13,11 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace coilwise {
 namespace {
@@ -45,7 +41,8 @@ protected:
 
 TEST_F(Splash, ShowsTheVersionAndStartsItsFourSecondTimer) {
     frmSplash splash(countingMain());
-    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("v " COILWISE_VERSION));
+    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+              QStringLiteral("v " COILWISE_VERSION));
     const auto* timer = splash.findChild<QTimer*>(QStringLiteral("Timer1"));
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 4000);
@@ -108,16 +105,6 @@ TEST_F(Splash, TimerClosesItOnce) {
 class StartUp : public testing::Test {
 protected:
     void SetUp() override { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
-
-    static std::vector<QWidget*> visibleWindows(const QString& name) {
-        std::vector<QWidget*> found;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == name && window->isVisible()) {
-                found.push_back(window);
-            }
-        }
-        return found;
-    }
 
     QTemporaryDir config;
     ScriptedDialogs dialogs;

@@ -2,6 +2,7 @@
 
 #include "engine/locale.h"
 #include "support/scripted_dialogs.h"
+#include "support/window_helpers.h"
 #include "ui/form1.h"
 
 #include <QAction>
@@ -15,12 +16,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-// Readable failures for texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace coilwise {
 

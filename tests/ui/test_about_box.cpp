@@ -1,3 +1,4 @@
+#include "support/window_helpers.h"
 #include "ui/frm_about.h"
 
 #include <QApplication>
@@ -6,12 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace coilwise {
 namespace {
@@ -45,8 +41,9 @@ protected:
 TEST_F(AboutBox, ShowsTheProgramAndItsMaker) {
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Acerca de Coilwise"));
     EXPECT_EQ(frmAbout(QStringLiteral("Trafo"), {}).windowTitle(), QStringLiteral("Acerca de Trafo"));
-    EXPECT_EQ(child("lblDescription")->text(),
-              QStringLiteral("Coilwise allows you to calculate easy and quickly small power mains transformers."));
+    EXPECT_EQ(
+        child("lblDescription")->text(),
+        QStringLiteral("Coilwise allows you to calculate easy and quickly small power mains transformers."));
     EXPECT_EQ(child("lblVersion")->text(), QStringLiteral("v" COILWISE_VERSION));
     EXPECT_EQ(child("Label1")->text(), QStringLiteral("coilwise@example.org"));
     EXPECT_EQ(child("Label1")->toolTip(), QStringLiteral("Comments or suggestions are welcome"));
@@ -73,13 +70,19 @@ TEST_P(AboutBoxCloses, WithoutOpeningAnything) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AboutBoxCloses,
-    testing::Values(
-        CloseCase{"OkPicture",
-                  [](frmAbout& box) {
-                      QTest::mouseClick(box.findChild<QLabel*>(QStringLiteral("LabelOK")), Qt::LeftButton);
-                  }},
-        CloseCase{"Enter", [](frmAbout&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
-        CloseCase{"Escape", [](frmAbout&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }}),
+    testing::Values(CloseCase{"OkPicture",
+                              [](frmAbout& box) {
+                                  QTest::mouseClick(box.findChild<QLabel*>(QStringLiteral("LabelOK")),
+                                                    Qt::LeftButton);
+                              }},
+                    CloseCase{"Enter",
+                              [](frmAbout&) {
+                                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                              }},
+                    CloseCase{"Escape",
+                              [](frmAbout&) {
+                                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                              }}),
     [](const testing::TestParamInfo<CloseCase>& info) { return info.param.name; });
 
 struct LinkCase {

@@ -9,13 +9,7 @@ namespace {
 using AboutAndHelp = Form1Fixture;
 
 std::vector<QWidget*> visibleAboutBoxes() {
-    std::vector<QWidget*> found;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QStringLiteral("frmAbout") && window->isVisible()) {
-            found.push_back(window);
-        }
-    }
-    return found;
+    return visibleWindows(QStringLiteral("frmAbout"));
 }
 
 TEST_F(AboutAndHelp, MainWindowShowsItsTwoPictures) {
