@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTimer>
 
 namespace coilwise {
 namespace {
@@ -31,6 +32,25 @@ TEST_F(AboutAndHelp, AboutCommandKeepsOneBoxOpen) {
     EXPECT_TRUE(visibleAboutBoxes().empty());
     about->trigger();
     EXPECT_EQ(visibleAboutBoxes().size(), 1U);
+}
+
+// The About box is a window of its own: the program goes on while it is open, and ends when the
+// last of the two windows closes.
+TEST_F(AboutAndHelp, ProgramEndsWithTheLastOfMainWindowAndAboutBox) {
+    load();
+    form->findChild<QAction*>(QStringLiteral("menuacercatrafo"))->trigger();
+    ASSERT_EQ(visibleAboutBoxes().size(), 1U);
+    bool runningAfterMainClosed = false;
+    QTimer::singleShot(0, [this, &runningAfterMainClosed] {
+        form->close();
+        QTimer::singleShot(50, [&runningAfterMainClosed] {
+            runningAfterMainClosed = true;
+            visibleAboutBoxes()[0]->close();
+        });
+    });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(1); }); // the program never ended
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(runningAfterMainClosed);
 }
 
 // An installed program finds its help beside its own folder, whatever that folder is called.
