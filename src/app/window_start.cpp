@@ -28,7 +28,7 @@ QStringList toQStrings(const std::vector<std::string>& args) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 256}) {
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/coilwise-%1.png").arg(size));
     }
     return icon;
