@@ -1,13 +1,13 @@
 #include "frm_splash.h"
 
 #include "ui/pictures.h"
+#include "ui/screen_centre.h"
 #include "ui/twips.h"
 #include "ui/version_text.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace coilwise {
@@ -18,7 +18,7 @@ frmSplash::frmSplash(std::function<void()> showMain, std::chrono::milliseconds i
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Coilwise"));
     setFixedSize(twips(6630), twips(4065));
-    move(screen()->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     lblVersion = new QLabel(this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));

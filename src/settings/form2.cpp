@@ -4,13 +4,13 @@
 #include "engine/input_checks.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs_port.h"
+#include "ui/field_events.h"
+#include "ui/screen_centre.h"
 #include "ui/twips.h"
 
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace coilwise {
 
@@ -37,9 +37,7 @@ Form2::Form2(Form2State& state, Form2Host host, QWidget* parent)
 
     Text1->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    if (const QScreen* shownOn = screen()) {
-        move(shownOn->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this);
 
     // Without a readable file the field starts empty and the dialog keeps the voltage it had.
     if (const std::optional<SettingsLines> lines = readSettings()) {
@@ -48,14 +46,9 @@ Form2::Form2(Form2State& state, Form2Host host, QWidget* parent)
     }
 }
 
-// Focus taken by a message box or another window is no leave: the check must not run again while
-// its own message is shown.
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            Text1_LostFocus();
-        }
+    if (watched == Text1 && isFieldLeave(event)) {
+        Text1_LostFocus();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -3,14 +3,13 @@
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs_port.h"
+#include "ui/field_events.h"
+#include "ui/screen_centre.h"
 #include "ui/twips.h"
 
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 
 namespace coilwise {
 
@@ -61,9 +60,7 @@ Form4::Form4(Form4State& state, Form4Host host, QWidget* parent)
     labcostofe->installEventFilter(this);
     labcostocu->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    if (const QScreen* shownOn = screen()) {
-        move(shownOn->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this);
 
     // Without a readable file the fields show the prices the dialog last held.
     if (const std::optional<SettingsLines> lines = readSettings()) {
@@ -73,21 +70,14 @@ Form4::Form4(Form4State& state, Form4Host host, QWidget* parent)
     labcostocu->setText(QString::fromStdString(state_.lines.cobre));
 }
 
-// Entering a price selects it, so that typing replaces it. Focus taken by a message box or
-// another window is no leave: the check must not run again while its own message is shown.
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field != nullptr && event->type() == QEvent::FocusIn) {
-        // Deferred, or the mouse press that gave the focus would undo the selection.
-        QTimer::singleShot(0, field, [field] { field->selectAll(); });
-    } else if (field != nullptr && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool leave = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        if (leave && field == labcostofe) {
-            labcostofe_LostFocus();
-        } else if (leave && field == labcostocu) {
-            labcostocu_LostFocus();
-        }
+        selectAllOnEntry(field);
+    } else if (field == labcostofe && isFieldLeave(event)) {
+        labcostofe_LostFocus();
+    } else if (field == labcostocu && isFieldLeave(event)) {
+        labcostocu_LostFocus();
     }
     return QDialog::eventFilter(watched, event);
 }

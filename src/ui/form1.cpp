@@ -5,17 +5,16 @@
 #include "engine/clear_fields.h"
 #include "engine/field_formats.h"
 #include "engine/number_text.h"
+#include "field_events.h"
 #include "settings/settings_store.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace coilwise {
 
@@ -81,34 +80,29 @@ void Form1::connectHandlers() {
     }
 }
 
-// Entering, Enter and leaving the input fields. Focus lost to a message box or another program is
-// no leave: the field's handler must not run again while its own message is shown.
+// Entering, Enter and leaving the input fields.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit == nullptr) {
         return QMainWindow::eventFilter(watched, event);
     }
     if (event->type() == QEvent::FocusIn) {
-        // Deferred, or the mouse press that gave the focus would undo the selection.
-        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+        selectAllOnEntry(edit);
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             focusNextChild();
             return true;
         }
-    } else if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (edit == labvpri) {
-                labvpri_LostFocus();
-            }
-            for (int i = 1; i <= 5; ++i) {
-                if (edit == labvsec[i]) {
-                    labvsec_LostFocus(i);
-                } else if (edit == labisec[i]) {
-                    labisec_LostFocus(i);
-                }
+    } else if (isFieldLeave(event)) {
+        if (edit == labvpri) {
+            labvpri_LostFocus();
+        }
+        for (int i = 1; i <= 5; ++i) {
+            if (edit == labvsec[i]) {
+                labvsec_LostFocus(i);
+            } else if (edit == labisec[i]) {
+                labisec_LostFocus(i);
             }
         }
     }
