@@ -4,6 +4,7 @@
 #include "design_file_input.h"
 #include "design_run.h"
 #include "engine/number_text.h"
+#include "engine/price_range.h"
 #include "exit_status.h"
 #include "jsonl_session.h"
 #include "report/sheet_pdf.h"
@@ -48,13 +49,14 @@ int usageError(std::ostream& err, const std::string& reason) {
     return exitUsageError;
 }
 
-// A price as typed in the locale's conventions; negative prices make no sense on a cost sheet.
+// A price as typed in the locale's conventions; negative prices make no sense on a cost sheet, and
+// absurd ones would make the costs unreadable.
 bool readPrice(const std::optional<std::string>& text, const Locale& locale, double& price) {
     if (!text) {
         return true;
     }
     const std::optional<double> value = parseNumber(*text, locale);
-    if (!value || *value < 0) {
+    if (!value || !isPriceInRange(*value)) {
         return false;
     }
     price = *value;

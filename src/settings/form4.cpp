@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "engine/number_text.h"
+#include "engine/price_range.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs_port.h"
 #include "ui/field_events.h"
@@ -15,13 +16,14 @@ namespace coilwise {
 
 namespace {
 
-// A price begins with a digit and reads as a whole as a number that is not negative.
+// A price begins with a digit and reads as a whole as a number that is not negative and not
+// beyond any real price.
 std::optional<double> price(const std::string& text, const Locale& locale) {
     if (text.empty() || text[0] < '0' || text[0] > '9') {
         return std::nullopt;
     }
     const std::optional<double> value = parseNumber(text, locale);
-    if (!value || *value < 0) {
+    if (!value || !isPriceInRange(*value)) {
         return std::nullopt;
     }
     return value;

@@ -151,12 +151,13 @@ void Form1::menuarchabr_Click() {
         return;
     }
 
-    if (const ServiceConstants* service = serviceConstants(static_cast<int>(read.service));
-        service != nullptr && read.service == static_cast<int>(read.service)) {
+    // The range is checked on the double: a line such as 1e10 has no integer to convert to.
+    const std::optional<std::int16_t> serviceIndex = fileInteger(read.service);
+    if (const ServiceConstants* service =
+            serviceIndex && read.service == *serviceIndex ? serviceConstants(*serviceIndex) : nullptr) {
         record_.gauss = service->gauss;
         record_.deltadia = service->deltadia;
     }
-    const std::optional<std::int16_t> serviceIndex = fileInteger(read.service);
     if (!serviceIndex || *serviceIndex < 1 || *serviceIndex > 3) {
         record_.recalcularcosto = false;
         return;

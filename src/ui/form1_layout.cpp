@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "single_line_field.h"
 #include "twips.h"
 
 #include <QAction>
@@ -223,6 +224,7 @@ void Form1::buildWidgets() {
     QGroupBox* frame7 = group(client, "Frame7", QStringLiteral("Notes"), twipsRect(135, 5220, 6270, 705));
     labobs = lineEdit(frame7, QStringLiteral("labobs"), twipsRect(150, 270, 5955, 285), true);
     labobs->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    keepOnOneLine(*labobs);
 
     Command1 = new QPushButton(QStringLiteral("Calculate"), client);
     Command2 = new QPushButton(QStringLiteral("Clear"), client);
