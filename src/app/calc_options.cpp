@@ -33,14 +33,15 @@ public:
     CalcOptions read() {
         CalcOptions options;
         bool designOptions = false;
+        bool optionsEnded = false;
         while (next_ < args_.size()) {
             const std::string& option = args_[next_++];
-            if (option == "--json") {
-                if (options.output == CalcOutput::sheet) {
-                    options.output = CalcOutput::json;
-                }
-            } else if (option == "--jsonl") {
-                options.output = CalcOutput::jsonl;
+            if (optionsEnded) {
+                options.files.push_back(option);
+            } else if (option == "--") {
+                optionsEnded = true;
+            } else if (option == "--json" || option == "--jsonl") {
+                output(option == "--json" ? CalcOutput::json : CalcOutput::jsonl, options);
             } else if (option == "--locale") {
                 options.localeName = value(option);
             } else if (designOption(option, options)) {
@@ -61,6 +62,13 @@ public:
     }
 
 private:
+    static void output(CalcOutput wanted, CalcOptions& options) {
+        if (options.output != CalcOutput::sheet && options.output != wanted) {
+            throw UsageError{"--json and --jsonl exclude each other"};
+        }
+        options.output = wanted;
+    }
+
     bool designOption(const std::string& option, CalcOptions& options) {
         if (option == "--primary") {
             options.design.primary = value(option);

@@ -106,6 +106,14 @@ bool writeDirectly(const QByteArray& path, std::string_view bytes) {
 
 } // namespace
 
+bool isSameFile(const QString& first, const QString& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
 std::optional<std::string> readWholeFile(const QString& path) {
     // Without O_NONBLOCK, opening a FIFO waits for a writer.
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -16,6 +16,9 @@ inline constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
 // is larger.
 std::optional<std::string> readWholeFile(const QString& path);
 
+// True when both paths name one existing file (hard and symbolic links included).
+bool isSameFile(const QString& first, const QString& second);
+
 // Replaces a regular file, or creates a new one, as a whole: the bytes go to a hidden temporary
 // file beside it (".NAME.coilwise-XXXXXX"), which is then renamed over it, so a write that fails
 // at any point leaves the old file as it was. Temporaries of the same name left by an interrupted

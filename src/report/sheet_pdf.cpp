@@ -1,12 +1,13 @@
 #include "sheet_pdf.h"
 
+#include "files/whole_file.h"
 #include "paint_sheet.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace coilwise {
 
@@ -20,18 +21,22 @@ constexpr int printerDotsPerInch = 600;
 } // namespace
 
 bool writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs) {
-    QSaveFile file(outPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    QPdfWriter writer(&file);
+    // Drawn in memory, then saved as any file is: never over anything but a regular file.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setCreator(QStringLiteral("Coilwise"));
     writer.setResolution(printerDotsPerInch);
     const QMarginsF margins(printerMarginMillimetres, printerMarginMillimetres, printerMarginMillimetres,
                             printerMarginMillimetres);
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
-    return paintDesignSheet(writer, inputs) && file.commit();
+    if (!paintDesignSheet(writer, inputs)) {
+        return false;
+    }
+    pdf.close();
+    return writeWholeFile(outPath,
+                          std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 } // namespace coilwise

@@ -126,11 +126,11 @@ void Form4::Command1_Click() {
     state_.costError = false;
 }
 
-// Lines 1 to 3 are taken from the file as it is now, so that the store changes the prices only.
+// Lines 1 to 3 are taken from the file as it is now, so that the store changes the prices only;
+// from the main window's copies when the file cannot supply them.
 void Form4::storePrices(double iron, double copper) {
-    if (const std::optional<SettingsLines> lines = readSettings()) {
-        state_.lines = *lines;
-    }
+    const std::optional<SettingsLines> lines = readSettings();
+    state_.lines = lines ? *lines : host_.settings;
     SettingsLines stored = state_.lines;
     stored.hierro = labcostofe->text().toStdString();
     stored.cobre = labcostocu->text().toStdString();
