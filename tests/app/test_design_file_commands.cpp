@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace coilwise {
 namespace {
@@ -82,6 +84,57 @@ TEST_F(DesignFileCommands, PdfFailuresSayWhy) {
     const Invocation unwritable = invoke({"--pdf", path("no/such/folder/sheet.pdf"), design});
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos);
+}
+
+TEST_F(DesignFileCommands, DoubleHyphenEndsTheOptions) {
+    put("-x.cwf", example);
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const Invocation found = invoke({"--calc", "--locale", "C", "--json", "--", "-x.cwf"});
+    // After "--" even "--json" names a file, and there is none.
+    const Invocation missing = invoke({"--calc", "--", "-x.cwf", "--json"});
+    const Invocation pdf = invoke({"--pdf", "--", "sheet.pdf", "-x.cwf"});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(ResultLine(splitLines(found.out).at(0)).field("labnpri"), "1784");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "coilwise: --json: the file could not be opened\n");
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("sheet.pdf"))));
+
+    const std::vector<std::string> window = {"--", "-x.cwf"};
+    EXPECT_FALSE(wantsCommandLine(window));
+    EXPECT_EQ(std::vector<std::string>(windowArguments(window).begin(), windowArguments(window).end()),
+              std::vector<std::string>{"-x.cwf"});
+}
+
+TEST_F(DesignFileCommands, OnlyRegularFilesOfReasonableSizeAreRead) {
+    ASSERT_EQ(::mkfifo(path("fifo.cwf").c_str(), 0600), 0);
+    QFile big(folder.filePath(QStringLiteral("big.cwf")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(17 * 1024 * 1024));
+    for (const std::string& unreadable : {path("fifo.cwf"), path("big.cwf"), std::string("/dev/zero")}) {
+        const Invocation run = invoke({"--calc", unreadable});
+        EXPECT_EQ(run.status, 2) << unreadable;
+        EXPECT_EQ(run.err, "coilwise: " + unreadable + ": the file could not be opened\n");
+    }
+}
+
+TEST_F(DesignFileCommands, PdfNeverReplacesItsInputOrAnythingButARegularFile) {
+    const std::string design = put("a.cwf", example);
+    ASSERT_EQ(::link(design.c_str(), path("hard.cwf").c_str()), 0);
+    ASSERT_EQ(::mkfifo(path("fifo.pdf").c_str(), 0600), 0);
+    for (const std::string& out : {design, path("./a.cwf"), path("hard.cwf"), path("fifo.pdf"),
+                                   std::string("/dev/null"), folder.path().toStdString()}) {
+        const Invocation run = invoke({"--pdf", out, design});
+        EXPECT_EQ(run.status, 2) << out;
+        EXPECT_TRUE(run.err.starts_with("coilwise: " + out + ": ")) << run.err;
+    }
+    QFile input(QString::fromStdString(design));
+    ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+    EXPECT_EQ(input.readAll(), example);
+    struct stat status {};
+    ASSERT_EQ(::lstat(path("fifo.pdf").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 } // namespace
