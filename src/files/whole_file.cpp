@@ -83,14 +83,14 @@ mode_t permissionsFor(const QByteArray& path) {
     return 0666 & ~mask;
 }
 
+// Compared by name, not by a wildcard pattern, which characters of the design's name could widen.
 void removeStaleTemporaries(const QFileInfo& target) {
-    const QString pattern = QStringLiteral(".") + target.fileName() + temporaryInfix +
-                            QString(temporaryRandomChars, QLatin1Char('?'));
-    const QDir folder = target.absoluteDir();
-    for (const QFileInfo& stale :
-         folder.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (stale.isFile() && !stale.isSymLink()) {
-            QFile::remove(stale.absoluteFilePath());
+    const QString prefix = QStringLiteral(".") + target.fileName() + temporaryInfix;
+    for (const QFileInfo& entry : target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QString name = entry.fileName();
+        if (name.startsWith(prefix) && name.size() == prefix.size() + temporaryRandomChars &&
+            !entry.isSymLink()) {
+            QFile::remove(entry.absoluteFilePath());
         }
     }
 }

@@ -103,14 +103,14 @@ TEST_F(WholeFile, ReplacesTheTargetOfALinkAndKeepsItsPermissions) {
 }
 
 TEST_F(WholeFile, StaleTemporariesOfTheSameFileGoOnTheNextSave) {
-    // What a save killed before its rename leaves behind, beside temporaries it must not touch.
-    put(".a.cwf.coilwise-Ab12Cd", "interrupted");
-    put(".b.cwf.coilwise-Ab12Cd", "another design's");
-    put(".a.cwf.coilwise-notours", "not a temporary name");
-    ASSERT_TRUE(writeWholeFile(path("a.cwf"), "saved"));
+    // What a save killed before its rename leaves behind, beside files it must not touch.
+    put(".a?.cwf.coilwise-Ab12Cd", "interrupted");
+    put(".ab.cwf.coilwise-Ab12Cd", "another design's, which a wildcard would take");
+    put(".a?.cwf.coilwise-notours", "not a temporary name");
+    ASSERT_TRUE(writeWholeFile(path("a?.cwf"), "saved"));
     EXPECT_EQ(hiddenAndPlain(),
-              (QStringList{QStringLiteral(".a.cwf.coilwise-notours"),
-                           QStringLiteral(".b.cwf.coilwise-Ab12Cd"), QStringLiteral("a.cwf")}));
+              (QStringList{QStringLiteral(".a?.cwf.coilwise-notours"),
+                           QStringLiteral(".ab.cwf.coilwise-Ab12Cd"), QStringLiteral("a?.cwf")}));
 }
 
 TEST_F(WholeFile, WritesDirectlyInAFolderThatTakesNoNewFile) {
