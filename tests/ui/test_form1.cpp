@@ -314,6 +314,15 @@ TEST_F(MainWindow, TabStopsOnTheSelectedOptionOfEachGroup) {
             EXPECT_TRUE(child<QRadioButton>(QStringLiteral("Optserv(%1)").arg(service))->isChecked());
         }
     }
+    // The arrow keys still move within a group, and the stop follows the selection.
+    child<QRadioButton>(QStringLiteral("Optserv(1)"))->setChecked(true);
+    child<QRadioButton>(QStringLiteral("Optserv(1)"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(focusName(), QStringLiteral("Optserv(2)"));
+    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("Optserv(2)"))->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(focusName(), QStringLiteral("Optserv(2)"));
 }
 
 // New and Open offer to save unsaved work first, as Quit does.
