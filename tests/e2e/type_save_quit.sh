@@ -50,7 +50,10 @@ type_text 220
 keys Return
 # A menu opened and closed halfway through a value leaves it as typed: the 2 carries on after the 1.
 type_text 1
-keys alt+f Escape Escape
+keys alt+f
+sleep 0.5
+keys Escape
+keys Escape
 type_text 2
 keys Return
 type_text 1
