@@ -6,6 +6,7 @@
 #include "engine/field_formats.h"
 #include "engine/number_text.h"
 #include "field_events.h"
+#include "screen_centre.h"
 #include "settings/settings_store.h"
 
 #include <QAction>
@@ -36,6 +37,8 @@ Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     showPictures();
     buildMenus();
     connectHandlers();
+    setUpKeyboard();
+    describeFields();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -86,7 +89,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (edit == nullptr) {
         return QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::FocusIn) {
+    if (isFieldEntry(event)) {
         selectAllOnEntry(edit);
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -290,6 +293,8 @@ bool Form1::storeSettings(const SettingsLines& lines) {
 }
 
 void Form1::Form_Load() {
+    adjustSize();
+    centreOnScreen(*this);
     show();
     finprog = false;
     std::optional<SettingsLines> lines = readSettings();

@@ -40,9 +40,8 @@ public:
     void setPendingPath(const QString& path) { pendingPath_ = path; }
     // How the program ends at once (Quit, or a save that Quit asked for).
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
-    // Help looks for its pages from the program's folder and starts the viewer through this starter.
+    // Help looks for its pages from the program's folder.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    void setProcessStarter(ProcessStarter start) { startProcess_ = std::move(start); }
     // A recalculation started by the program after a settings change.
     void nuevocosto();
 
@@ -54,6 +53,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // WindowPort
@@ -73,6 +73,9 @@ private:
     void buildWidgets();
     void buildMenus();
     void connectHandlers();
+    void setUpKeyboard();
+    void keepSelectedOptionsAsTabStops();
+    void describeFields();
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
     bool storeSettings(const SettingsLines& lines);
@@ -80,11 +83,12 @@ private:
     void openFailed(const QString& title, const QString& text);
     void endProgram();
     Answer askToSaveChanges();
+    bool mayDropChanges();
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click() { menuarchsal_Click(); }
-    void menuarchnue_Click() { Command2_Click(); }
+    void menuarchnue_Click();
     void menuarchsal_Click();
     void menuarchguard_Click();
     void menuarchabr_Click();
@@ -121,8 +125,8 @@ private:
     QString lastChosenName_; // the open dialog proposes the name last chosen in either dialog
     std::function<void()> endProgram_;
     QString programFolder_;
-    ProcessStarter startProcess_ = startDetachedProcess;
     std::unique_ptr<frmAbout> aboutBox_; // at most one, kept until the next About command
+    std::unique_ptr<HelpWindow> helpWindow_;
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
