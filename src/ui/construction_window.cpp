@@ -21,7 +21,9 @@ const QString title = QStringLiteral("Construction and checks");
 const QString noDesign = QStringLiteral("There is no design: calculate one to see how to build it.");
 
 QString html(const std::vector<SheetLine>& lines) {
-    QString out = QStringLiteral("<pre style=\"font-family: 'Liberation Mono', monospace;\">");
+    // Kept in columns, but a long check sentence wraps at the window's edge rather than hiding.
+    QString out =
+        QStringLiteral("<pre style=\"font-family: 'Liberation Mono', monospace; white-space: pre-wrap;\">");
     for (const SheetLine& line : lines) {
         const QString text = QString::fromStdString(line.text).toHtmlEscaped();
         switch (line.kind) {
@@ -56,7 +58,6 @@ ConstructionWindow::ConstructionWindow(DialogsPort& dialogs, const Locale& local
     sheet_ = new QTextBrowser(this);
     sheet_->setObjectName(QStringLiteral("constructionSheet"));
     sheet_->setAccessibleName(title);
-    sheet_->setLineWrapMode(QTextEdit::NoWrap);
     print_ = new QPushButton(QStringLiteral("&Print…"), this);
     print_->setObjectName(QStringLiteral("printButton"));
     savePdf_ = new QPushButton(QStringLiteral("Save as P&DF…"), this);
@@ -69,7 +70,7 @@ ConstructionWindow::ConstructionWindow(DialogsPort& dialogs, const Locale& local
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sheet_);
     layout->addLayout(buttons);
-    resize(760, 640);
+    resize(820, 680);
 
     connect(print_, &QPushButton::clicked, this, &ConstructionWindow::printSheet);
     connect(savePdf_, &QPushButton::clicked, this, &ConstructionWindow::saveSheetAsPdf);
