@@ -8,7 +8,9 @@
 #include "exit_status.h"
 #include "files/whole_file.h"
 #include "jsonl_session.h"
-#include "report/sheet_pdf.h"
+#include "report/construction_page.h"
+#include "report/design_sheet.h"
+#include "report/pages_pdf.h"
 #include "result_json.h"
 #include "text_sheet.h"
 #include "ui/qt_locale.h"
@@ -124,7 +126,21 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
     return status;
 }
 
-// The sheet of a design file as a PDF page, calculated with the stored settings.
+// The design sheet, and for a calculated design its construction sheet on a second page.
+std::vector<PageDrawing> designPages(const DesignRun& run) {
+    std::vector<PageDrawing> pages{[inputs = sheetInputs(run.window(), run.record())](PageCanvas& canvas) {
+        return drawDesignSheet(canvas, inputs);
+    }};
+    if (const std::optional<DesignDetails>& design = run.record().details) {
+        const ConstructionSheet sheet = constructionSheet(*design);
+        pages.emplace_back(
+            [lines = constructionLines(sheet, designChecks(*design, sheet, run.locale()), run.locale())](
+                PageCanvas& canvas) { return drawConstructionSheet(canvas, lines); });
+    }
+    return pages;
+}
+
+// The sheets of a design file as PDF pages, calculated with the stored settings.
 int writePdf(std::span<const std::string> args, std::ostream& err) {
     if (!args.empty() && args.front() == "--") {
         args = args.subspan(1);
@@ -145,7 +161,7 @@ int writePdf(std::span<const std::string> args, std::ostream& err) {
     }
     const QtLocale locale(QLocale::system());
     const DesignRun run(std::get<DesignInput>(design), locale);
-    if (!writeDesignSheetPdf(outPath, sheetInputs(run.window(), run.record()))) {
+    if (!writePagesPdf(outPath, designPages(run))) {
         err << "coilwise: " << args[0]
             << ": the design sheet could not be written (only a regular file or a new name is written)\n";
         return exitUsageError;
