@@ -54,6 +54,8 @@ std::optional<DesignDetails> sizeCore(const SizingInput& input, double& ironGram
     const double dp = primaryWire->diameterMm;
 
     double allowance = 0; // never reset: it carries over to larger cores
+    // Filled anew on every pass that fits; made once, since the loop may pass hundreds of times.
+    DesignDetails design{};
     for (const Lamination& lamination : laminations) {
         const double a = lamination.tongueMm / 10;
         const double windowArea = 0.75 * a * a;
@@ -85,7 +87,6 @@ std::optional<DesignDetails> sizeCore(const SizingInput& input, double& ironGram
                 break;
             }
 
-            DesignDetails design{};
             design.primaryVolts = vp;
             design.frequency = input.frequency;
             design.gauss = input.gauss;
