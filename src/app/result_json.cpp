@@ -67,7 +67,7 @@ void appendFields(std::string& out, const MemoryWindow& window) {
 
 } // namespace
 
-void appendResultJson(std::string& out, const DesignRun& run) {
+void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc) {
     const MemoryWindow& window = run.window();
     out += R"({"outcome": ")";
     out += outcomeName(run.outcome());
@@ -84,6 +84,10 @@ void appendResultJson(std::string& out, const DesignRun& run) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, run.record().q).ptr);
     out += R"(, "fields": )";
     appendFields(out, window);
+    if (!dc.empty()) {
+        out += R"(, "dc": )";
+        appendDcJson(out, dc, run);
+    }
     out += '}';
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/dc_output.h"
 #include "engine/design_record.h"
 #include "engine/locale.h"
 #include "engine/window_port.h"
@@ -18,12 +19,14 @@
 
 class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace coilwise {
 
 class DialogsPort;
+struct DcOutputChoice;
 enum class Answer;
 
 // The main window: the design record lives in its fields. It is the calculation's window.
@@ -50,6 +53,11 @@ public:
     bool archivomodif() const { return record_.archivomodif; }
     const SettingsLines& settings() const { return settings_; }
     const QString& designName() const { return archivosinruta; }
+    // The winding of a row the DC helper filled, while the row still shows what the helper wrote
+    // and nothing has been typed into it, cleared, opened or started anew since.
+    std::optional<DcSecondary> dcSecondary(int row) const;
+    // Its DC voltages across the mains tolerance, from the last calculation's figures for the row.
+    std::optional<DcVoltages> dcVoltagesOfRow(int row) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,6 +110,9 @@ private:
     void menuayuda_Click();
     void menuacercatrafo_Click();
     void showPictures();
+    void menudcsec_Click();
+    void writeDcSecondary(const DcOutputChoice& choice);
+    void forgetDcRow(int row);
 
     DialogsPort& dialogs_;
     const Locale& locale_;
@@ -123,6 +134,14 @@ private:
     QString programFolder_;
     ProcessStarter startProcess_ = startDetachedProcess;
     std::unique_ptr<frmAbout> aboutBox_; // at most one, kept until the next About command
+    // Rows the DC helper filled, for this run of the program only (design files keep no trace).
+    struct DcRow {
+        DcSecondary secondary;
+        int firstRow = 0; // the two halves of a centre tap are forgotten together
+        QString volts;
+        QString amps;
+    };
+    std::array<std::optional<DcRow>, 6> dcRows_{};
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
@@ -166,6 +185,8 @@ private:
     QAction* menumaterial = nullptr;
     QAction* menuayuda = nullptr;
     QAction* menuacercatrafo = nullptr;
+    QMenu* menuDesign = nullptr;
+    QAction* menudcsec = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
 };

@@ -287,6 +287,10 @@ void Form1::buildMenus() {
     }
     menumaterial = item(menuconfig, "menumaterial", QStringLiteral("&Materials costs"));
 
+    menuDesign = menuBar()->addMenu(QStringLiteral("&Design"));
+    menuDesign->setObjectName(QStringLiteral("menuDesign"));
+    menudcsec = item(menuDesign, "menudcsec", QStringLiteral("Secondary for a DC &output…"));
+
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));
     menuayuda = item(menuacerca, "menuayuda", QStringLiteral("&Help"));
