@@ -159,31 +159,34 @@ void appendDcJson(std::string& out, std::span<const ConvertedDc> converted, cons
 
 void writeDcLines(std::ostream& out, std::span<const ConvertedDc> converted, const DesignRun& run) {
     const Locale& locale = run.window().locale();
-    const auto number = [&locale](double value, std::string_view mask) {
-        return formatMask(value, mask, locale);
+    const auto line = [&out](std::string_view label, const std::string& text) {
+        constexpr std::size_t labelWidth = 18;
+        out << "  " << label << std::string(labelWidth - label.size(), ' ') << text << '\n';
+    };
+    const auto volts = [&locale](double value) {
+        return formatMask(value, "0.00", locale) + " V";
     };
     for (const ConvertedDc& dc : converted) {
         const DcSecondary& s = dc.secondary;
-        out << "\nDC output on secondary " << dc.row;
+        out << "DC output on secondary " << dc.row;
         if (windingRows(s.request.rectifier) == 2) {
             out << " and " << dc.row + 1;
         }
         out << " (" << nameOf(s.request.rectifier) << ")\n";
-        out << "  DC voltage at full load     " << number(s.request.dcVolts, "0.00") << " V\n";
-        out << "  DC current                  " << number(s.request.dcAmps, "0.00") << " A\n";
-        out << "  Reservoir capacitor         " << number(s.capacitanceMicrofarads, "0") << " uF, use "
-            << formatGeneral(s.capacitorMicrofarads, locale) << " uF\n";
-        const std::optional<DcVoltages> volts = voltagesOf(dc, run);
-        if (!volts) {
+        line("DC voltage", volts(s.request.dcVolts));
+        line("DC current", formatMask(s.request.dcAmps, "0.00", locale) + " A");
+        line("Capacitor", formatMask(s.capacitanceMicrofarads, "0", locale) + " uF, E6 value " +
+                              formatGeneral(s.capacitorMicrofarads, locale) + " uF");
+        const std::optional<DcVoltages> dcVolts = voltagesOf(dc, run);
+        if (!dcVolts) {
             continue;
         }
-        out << "  No load, mains +10 %        " << number(volts->noLoadHighMains, "0.00") << " V";
-        if (volts->capacitorVoltage) {
-            out << ", capacitor rated " << *volts->capacitorVoltage << " V";
-        } else {
-            out << ", above every standard capacitor voltage";
-        }
-        out << "\n  Full load, mains -10 %      " << number(volts->fullLoadLowMains, "0.00") << " V\n";
+        line("No load, +10 %",
+             volts(dcVolts->noLoadHighMains) +
+                 (dcVolts->capacitorVoltage
+                      ? ", capacitor rated " + std::to_string(*dcVolts->capacitorVoltage) + " V"
+                      : std::string(", above every standard capacitor voltage")));
+        line("Full load, -10 %", volts(dcVolts->fullLoadLowMains));
     }
 }
 
