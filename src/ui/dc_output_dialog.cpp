@@ -17,6 +17,8 @@ namespace coilwise {
 namespace {
 
 constexpr double defaultRipplePercent = 10;
+// More ripple than the DC voltage itself leaves no DC worth the name.
+constexpr double maxRipplePercent = 100;
 
 QString toQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -103,7 +105,7 @@ std::optional<DcRequest> DcOutputDialog::request() const {
     const std::optional<double> amps = number(dcAmps_);
     const std::optional<double> drop = number(diodeDrop_);
     const std::optional<double> ripplePercent = number(ripple_);
-    if (!volts || !amps || !drop || !ripplePercent) {
+    if (!volts || !amps || !drop || !ripplePercent || *ripplePercent > maxRipplePercent) {
         return std::nullopt;
     }
     return DcRequest{*volts, *amps, rectifier(), *drop, *volts * *ripplePercent / 100, frequency_};
@@ -152,7 +154,7 @@ bool DcOutputDialog::checkInputs() {
         return false;
     }
     const std::optional<double> ripplePercent = number(ripple_);
-    if (!ripplePercent || *ripplePercent <= 0 || *ripplePercent > 100) {
+    if (!ripplePercent || *ripplePercent <= 0 || *ripplePercent > maxRipplePercent) {
         refuse(QStringLiteral("The ripple must be more than 0\nand at most 100 % of the DC voltage."),
                ripple_);
         return false;
