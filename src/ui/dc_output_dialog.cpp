@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace coilwise {
 
@@ -22,6 +23,16 @@ constexpr double maxRipplePercent = 100;
 
 QString toQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The first row without text, or 0 when every row is in use.
+int firstFreeRow(const RowsInUse& rowsInUse) {
+    for (std::size_t row = 1; row < rowsInUse.size(); ++row) {
+        if (!rowsInUse[row]) {
+            return static_cast<int>(row);
+        }
+    }
+    return 0;
 }
 
 QString rowName(int row) {
@@ -55,15 +66,11 @@ DcOutputDialog::DcOutputDialog(DialogsPort& dialogs, const Locale& locale, doubl
 
     row_ = new QComboBox(this);
     row_->setObjectName(QStringLiteral("row"));
-    int firstFree = 0;
     for (int row = 1; row < static_cast<int>(rowsInUse_.size()); ++row) {
         const bool inUse = rowsInUse_[static_cast<std::size_t>(row)];
         row_->addItem(inUse ? rowName(row) + QStringLiteral(" (in use)") : rowName(row), row);
-        if (!inUse && firstFree == 0) {
-            firstFree = row;
-        }
     }
-    row_->setCurrentIndex(firstFree > 0 ? firstFree - 1 : 0);
+    row_->setCurrentIndex(std::max(firstFreeRow(rowsInUse_) - 1, 0));
     form->addRow(QStringLiteral("Secondary &row:"), row_);
 
     figures_ = new QLabel(this);
@@ -165,10 +172,7 @@ bool DcOutputDialog::checkInputs() {
 // The rows must be free, and Calculate leaves out every row below an empty one, so the winding
 // may not start below a free row.
 bool DcOutputDialog::checkRows() {
-    int firstFree = 0;
-    for (int row = 1; row < static_cast<int>(rowsInUse_.size()) && firstFree == 0; ++row) {
-        firstFree = rowsInUse_[static_cast<std::size_t>(row)] ? 0 : row;
-    }
+    const int firstFree = firstFreeRow(rowsInUse_);
     if (firstFree == 0) {
         refuse(QStringLiteral("No secondary row is free.\nClear a row for the DC output first."), row_);
         return false;
