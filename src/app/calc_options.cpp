@@ -76,6 +76,9 @@ private:
         } else if (option == "--secondary") {
             secondary(value(option), options.design);
             typedDesign_ = true;
+        } else if (option == "--dc-secondary") {
+            dcSecondary(value(option), options);
+            typedDesign_ = true;
         } else if (option == "--frequency") {
             options.design.frequency = frequency(value(option));
         } else if (option == "--service") {
@@ -109,6 +112,20 @@ private:
         const auto row = static_cast<std::size_t>(secondaries_++);
         design.volts[row] = text.substr(0, colon);
         design.amps[row] = text.substr(colon + 1);
+    }
+
+    // A DC output takes the next row, or the next two for a centre tap.
+    void dcSecondary(const std::string& text, CalcOptions& options) {
+        std::variant<DcSecondaryOption, std::string> read = readDcSecondaryOption(text, secondaries_ + 1);
+        if (const std::string* reason = std::get_if<std::string>(&read)) {
+            throw UsageError{*reason};
+        }
+        const DcSecondaryOption& dc = std::get<DcSecondaryOption>(read);
+        if (secondaries_ + windingRows(dc.rectifier) > rowCount) {
+            throw UsageError{"at most 5 secondaries"};
+        }
+        secondaries_ += windingRows(dc.rectifier);
+        options.dcSecondaries.push_back(dc);
     }
 
     static std::int16_t frequency(const std::string& text) {

@@ -36,6 +36,10 @@ void writeUsage(std::ostream& out) {
     out << "Options of --calc:\n";
     out << "  --primary V          primary voltage (default " << defaults.primary << ")\n";
     out << "  --secondary V:A      a secondary's voltage and current, 1 to 5 times, in row order\n";
+    out << "  --dc-secondary VDC:IDC[:bridge|centre-tap|half-wave]\n";
+    out << "                       a secondary for a rectifier and reservoir capacitor (default\n";
+    out << "                       bridge; a centre tap takes two rows), converted to its AC voltage\n";
+    out << "                       and current; in row order with --secondary\n";
     out << "  --frequency 50|60    mains frequency in Hz (default " << defaults.frequency << ")\n";
     out << "  --service S          1|2|3|continuous|discontinuous|random (default " << defaults.service
         << ")\n";
@@ -74,13 +78,14 @@ bool readPrice(const std::optional<std::string>& text, const Locale& locale, dou
     return true;
 }
 
-int report(std::ostream& out, const DesignRun& run, CalcOutput output) {
+int report(std::ostream& out, const DesignRun& run, CalcOutput output, std::span<const ConvertedDc> dc = {}) {
     if (output == CalcOutput::json) {
         std::string line;
-        appendResultJson(line, run);
+        appendResultJson(line, run, dc);
         out << line << '\n';
     } else {
         writeTextSheet(out, run);
+        writeDcLines(out, dc, run);
     }
     return run.refused() ? exitRefused : exitCalculated;
 }
@@ -106,7 +111,13 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         return runJsonLines(in, out, err, *locale, options.design);
     }
     if (options.files.empty()) {
-        return report(out, DesignRun(options.design, *locale), options.output);
+        const std::variant<std::vector<ConvertedDc>, std::string> dc =
+            convertDcSecondaries(options.dcSecondaries, options.design, *locale);
+        if (const std::string* reason = std::get_if<std::string>(&dc)) {
+            return usageError(err, *reason);
+        }
+        return report(out, DesignRun(options.design, *locale), options.output,
+                      std::get<std::vector<ConvertedDc>>(dc));
     }
     int status = exitCalculated;
     for (const std::string& file : options.files) {

@@ -68,7 +68,7 @@ void appendFields(std::string& out, const MemoryWindow& window) {
 
 } // namespace
 
-void appendResultJson(std::string& out, const DesignRun& run) {
+void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc) {
     const MemoryWindow& window = run.window();
     out += R"({"outcome": ")";
     out += outcomeName(run.outcome());
@@ -89,6 +89,10 @@ void appendResultJson(std::string& out, const DesignRun& run) {
         const DesignDetails& design = *run.record().details;
         const ConstructionSheet sheet = constructionSheet(design);
         appendConstructionJson(out, sheet, designChecks(design, sheet, run.locale()));
+    }
+    if (!dc.empty()) {
+        out += R"(, "dc": )";
+        appendDcJson(out, dc, run);
     }
     out += '}';
 }

@@ -52,6 +52,10 @@ void Form1::connectHandlers() {
     for (QLineEdit* input : inputs) {
         input->installEventFilter(this);
     }
+    for (int i = 1; i <= 5; ++i) {
+        connect(labvsec[i], &QLineEdit::textEdited, this, [this, i] { forgetDcRow(i); });
+        connect(labisec[i], &QLineEdit::textEdited, this, [this, i] { forgetDcRow(i); });
+    }
     connect(labobs, &QLineEdit::textChanged, this, &Form1::labobs_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -65,6 +69,7 @@ void Form1::connectHandlers() {
     connect(menumaterial, &QAction::triggered, this, &Form1::menumaterial_Click);
     connect(menuayuda, &QAction::triggered, this, &Form1::menuayuda_Click);
     connect(menuacercatrafo, &QAction::triggered, this, &Form1::menuacercatrafo_Click);
+    connect(menudcsec, &QAction::triggered, this, &Form1::menudcsec_Click);
     for (int i = 1; i <= 2; ++i) {
         connect(Optfrec[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
@@ -226,6 +231,7 @@ void Form1::nuevocosto() {
 
 void Form1::Command2_Click() {
     setWindowTitle(QStringLiteral("Coilwise - untitled"));
+    dcRows_.fill(std::nullopt);
     for (const FieldRef& ref : clearedFields()) {
         setText(ref, {});
     }

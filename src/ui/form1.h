@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/dc_output.h"
 #include "engine/design_record.h"
 #include "engine/locale.h"
 #include "engine/window_port.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -26,6 +28,7 @@ namespace coilwise {
 
 class ConstructionWindow;
 class DialogsPort;
+struct DcOutputChoice;
 enum class Answer;
 
 // The main window: the design record lives in its fields. It is the calculation's window.
@@ -51,6 +54,11 @@ public:
     bool archivomodif() const { return record_.archivomodif; }
     const SettingsLines& settings() const { return settings_; }
     const QString& designName() const { return archivosinruta; }
+    // The winding of a row the DC helper filled, while the row still shows what the helper wrote
+    // and nothing has been typed into it, cleared, opened or started anew since.
+    std::optional<DcSecondary> dcSecondary(int row) const;
+    // Its DC voltages across the mains tolerance, from the last calculation's figures for the row.
+    std::optional<DcVoltages> dcVoltagesOfRow(int row) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +120,9 @@ private:
     void menuacercatrafo_Click();
     void menuconstruction_Click();
     void showPictures();
+    void menudcsec_Click();
+    void writeDcSecondary(const DcOutputChoice& choice);
+    void forgetDcRow(int row);
 
     DialogsPort& dialogs_;
     const Locale& locale_;
@@ -135,6 +146,14 @@ private:
     std::unique_ptr<HelpWindow> helpWindow_;
     ConstructionWindow* constructionWindow_ = nullptr; // made on first use, a child window of this one
     QPushButton* constructionStatus_ = nullptr;        // the status line, clickable
+    // Rows the DC helper filled, for this run of the program only (design files keep no trace).
+    struct DcRow {
+        DcSecondary secondary;
+        int firstRow = 0; // the two halves of a centre tap are forgotten together
+        QString volts;
+        QString amps;
+    };
+    std::array<std::optional<DcRow>, 6> dcRows_{};
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
@@ -180,6 +199,7 @@ private:
     QAction* menuacercatrafo = nullptr;
     QMenu* menuDesign = nullptr;
     QAction* menuconstruction = nullptr;
+    QAction* menudcsec = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
 };

@@ -318,6 +318,7 @@ void Form1::buildMenus() {
     menumaterial = item(menuconfig, "menumaterial", QStringLiteral("&Materials costs"));
 
     buildDesignViews();
+    menudcsec = item(menuDesign, "menudcsec", QStringLiteral("Secondary for a DC &output…"));
 
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));
