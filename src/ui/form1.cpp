@@ -36,6 +36,7 @@ Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     showPictures();
     buildMenus();
     connectHandlers();
+    buildConveniences();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -11,13 +11,16 @@
 #include "settings/settings_format.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -54,6 +57,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // WindowPort
@@ -73,6 +78,12 @@ private:
     void buildWidgets();
     void buildMenus();
     void connectHandlers();
+    void buildConveniences();
+    void showRecentDesigns();
+    void openRecentDesign(const QString& path);
+    // Open as the menu command runs it, with the path taken in place of the open dialog's answer.
+    void openWithoutDialog(const QString& path);
+    void rememberDesign(const QString& path);
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
     bool storeSettings(const SettingsLines& lines);
@@ -102,6 +113,8 @@ private:
     void menuayuda_Click();
     void menuacercatrafo_Click();
     void showPictures();
+    void menuPrintPreview_Click();
+    void menuCopyResults_Click();
 
     DialogsPort& dialogs_;
     const Locale& locale_;
@@ -118,6 +131,7 @@ private:
     bool archivoabierto = false;
     bool finprog = false;
     QString pendingPath_;
+    QString presetOpenPath_; // a recent design or a dropped file, standing in for the open dialog
     QString lastChosenName_; // the open dialog proposes the name last chosen in either dialog
     std::function<void()> endProgram_;
     QString programFolder_;
@@ -168,6 +182,14 @@ private:
     QAction* menuacercatrafo = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
+
+    QMenu* menuarch = nullptr;
+    QMenu* menuDesign = nullptr;
+    QAction* menuPrintPreview = nullptr;
+    QAction* menuCopyResults = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentItems_; // five, shown as far as the list goes
+    QStringList recentPaths_;
 };
 
 } // namespace coilwise

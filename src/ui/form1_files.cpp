@@ -94,6 +94,7 @@ void Form1::menuarchguard_Click() {
         return;
     }
     setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    rememberDesign(archivoenuso);
     if (finprog) {
         endProgram();
         return;
@@ -116,7 +117,9 @@ void Form1::openFailed(const QString& title, const QString& text) {
 void Form1::menuarchabr_Click() {
     if (pendingPath_.isEmpty()) {
         const std::optional<QString> chosen =
-            dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false});
+            !presetOpenPath_.isEmpty()
+                ? presetOpenPath_
+                : dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false});
         if (!chosen) {
             return;
         }
@@ -166,6 +169,7 @@ void Form1::menuarchabr_Click() {
     Command1_Click();
     setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
     record_.archivomodif = false;
+    rememberDesign(archivoenuso);
 }
 
 } // namespace coilwise

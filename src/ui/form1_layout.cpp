@@ -260,7 +260,7 @@ void Form1::buildMenus() {
         action->setObjectName(QLatin1StringView(name));
         return action;
     };
-    QMenu* menuarch = menuBar()->addMenu(QStringLiteral("&File"));
+    menuarch = menuBar()->addMenu(QStringLiteral("&File"));
     menuarch->setObjectName(QStringLiteral("menuarch"));
     menuarchnue = item(menuarch, "menuarchnue", QStringLiteral("&New"));
     menuarchabr = item(menuarch, "menuarchabr", QStringLiteral("&Open"));
@@ -286,6 +286,9 @@ void Form1::buildMenus() {
         choice->setCheckable(true);
     }
     menumaterial = item(menuconfig, "menumaterial", QStringLiteral("&Materials costs"));
+
+    menuDesign = menuBar()->addMenu(QStringLiteral("&Design"));
+    menuDesign->setObjectName(QStringLiteral("menuDesign"));
 
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));
