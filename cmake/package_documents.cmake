@@ -41,9 +41,10 @@ find_program(HELP2MAN help2man)
 if(HELP2MAN)
   add_custom_command(OUTPUT ${coilwise_doc_dir}/coilwise.1.gz
                      COMMAND ${HELP2MAN} --no-info --section=1 --source=Coilwise
-                             "--name=${PROJECT_DESCRIPTION}" --output=${coilwise_doc_dir}/coilwise.1 $<TARGET_FILE:coilwise>
+                             "--name=${PROJECT_DESCRIPTION}" --include=${PROJECT_SOURCE_DIR}/cmake/debian/coilwise.h2m
+                             --output=${coilwise_doc_dir}/coilwise.1 $<TARGET_FILE:coilwise>
                      COMMAND ${GZIP} -9 -n -f ${coilwise_doc_dir}/coilwise.1
-                     DEPENDS coilwise VERBATIM)
+                     DEPENDS coilwise ${PROJECT_SOURCE_DIR}/cmake/debian/coilwise.h2m VERBATIM)
   set(coilwise_man_page ${coilwise_doc_dir}/coilwise.1.gz)
 else()
   message(WARNING "help2man missing: no manual page is made")
