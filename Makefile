@@ -3,7 +3,7 @@
 #   make test   run every test
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils \
-            desktop-file-utils dpkg-dev clang-format
+            desktop-file-utils dpkg-dev clang-format lintian help2man appstream
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 .PHONY: run test sanitize fuzz bench package deps release

@@ -39,6 +39,7 @@ Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     connectHandlers();
     setUpKeyboard();
     describeFields();
+    buildConveniences();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -12,11 +12,13 @@
 #include "settings/settings_format.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLineEdit;
@@ -64,6 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // WindowPort
@@ -89,6 +93,12 @@ private:
     void setUpKeyboard();
     void keepSelectedOptionsAsTabStops();
     void describeFields();
+    void buildConveniences();
+    void showRecentDesigns();
+    void openRecentDesign(const QString& path);
+    // Open as the menu command runs it, with the path taken in place of the open dialog's answer.
+    void openWithoutDialog(const QString& path);
+    void rememberDesign(const QString& path);
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
     bool storeSettings(const SettingsLines& lines);
@@ -123,6 +133,8 @@ private:
     void menudcsec_Click();
     void writeDcSecondary(const DcOutputChoice& choice);
     void forgetDcRow(int row);
+    void menuPrintPreview_Click();
+    void menuCopyResults_Click();
 
     DialogsPort& dialogs_;
     const Locale& locale_;
@@ -139,6 +151,7 @@ private:
     bool archivoabierto = false;
     bool finprog = false;
     QString pendingPath_;
+    QString presetOpenPath_; // a recent design or a dropped file, standing in for the open dialog
     QString lastChosenName_; // the open dialog proposes the name last chosen in either dialog
     std::function<void()> endProgram_;
     QString programFolder_;
@@ -202,6 +215,14 @@ private:
     QAction* menudcsec = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
+
+    QMenu* menuarch = nullptr;
+    QMenu* menuDesign = nullptr;
+    QAction* menuPrintPreview = nullptr;
+    QAction* menuCopyResults = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentItems_; // five, shown as far as the list goes
+    QStringList recentPaths_;
 };
 
 } // namespace coilwise

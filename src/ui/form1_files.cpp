@@ -106,6 +106,7 @@ void Form1::menuarchguard_Click() {
         return;
     }
     setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    rememberDesign(archivoenuso);
     if (finprog) {
         endProgram();
         return;
@@ -131,7 +132,9 @@ void Form1::menuarchabr_Click() {
             return;
         }
         const std::optional<QString> chosen =
-            dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false, {}});
+            !presetOpenPath_.isEmpty()
+                ? presetOpenPath_
+                : dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false, {}});
         if (!chosen) {
             return;
         }
@@ -182,6 +185,7 @@ void Form1::menuarchabr_Click() {
     Command1_Click();
     setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
     record_.archivomodif = false;
+    rememberDesign(archivoenuso);
 }
 
 } // namespace coilwise

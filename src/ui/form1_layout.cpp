@@ -290,7 +290,7 @@ void Form1::buildMenus() {
         action->setObjectName(QLatin1StringView(name));
         return action;
     };
-    QMenu* menuarch = menuBar()->addMenu(QStringLiteral("&File"));
+    menuarch = menuBar()->addMenu(QStringLiteral("&File"));
     menuarch->setObjectName(QStringLiteral("menuarch"));
     menuarchnue = item(menuarch, "menuarchnue", QStringLiteral("&New"));
     menuarchabr = item(menuarch, "menuarchabr", QStringLiteral("&Open"));

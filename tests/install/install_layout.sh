@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a desktop needs: the program runs from
-# there and finds its help, the desktop entry and the MIME type are valid, every icon is in place.
+# there and finds its help, the desktop entry, the MIME type and the AppStream metadata are valid,
+# every icon is in place, and the licence, changelog and manual page a distribution asks for are there.
 # A release build carries no path of the tree it was built from: it finds its help from its own folder.
 # (Sanitizer builds name their sources for their reports.)
 # Usage: install_layout.sh BUILD_DIR VERSION SOURCE_DIR BUILD_TYPE
@@ -33,4 +34,18 @@ for size in 16 22 24 32 48 64 128 256; do
     [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/coilwise.png" ] || fail "no ${size}px icon"
 done
 [ -s "$prefix/share/icons/hicolor/scalable/apps/coilwise.svg" ] || fail "no scalable icon"
+metainfo="$prefix/share/metainfo/coilwise.metainfo.xml"
+appstreamcli validate --no-net "$metainfo"
+grep -q '<launchable type="desktop-id">coilwise.desktop</launchable>' "$metainfo" ||
+    fail "the AppStream metadata does not name the desktop entry"
+grep -q '<mediatype>application/x-coilwise-design</mediatype>' "$metainfo" ||
+    fail "the AppStream metadata does not provide the design MIME type"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream metadata misses release $version"
+
+doc="$prefix/share/doc/coilwise"
+grep -qx 'License: GPL-3+' "$doc/copyright" || fail "the copyright file names no GPL-3+ licence"
+grep -q 'either version 3 of the License, or' "$doc/copyright" || fail "the copyright file misses the licence notice"
+zcat "$doc/changelog.gz" | head -1 | grep -q "^coilwise ($version) " || fail "the changelog does not start at $version"
+man_page=$(zcat "$prefix/share/man/man1/coilwise.1.gz") || fail "no manual page"
+grep -q -- '--calc' <<<"$man_page" || fail "the manual page does not describe --calc"
 echo "installed layout OK"
