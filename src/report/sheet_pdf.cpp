@@ -7,8 +7,9 @@
 namespace coilwise {
 
 bool writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs) {
-    const std::array<PageDrawing, 1> page{
-        [&inputs](PageCanvas& canvas) { return drawDesignSheet(canvas, inputs); }};
+    const std::array<PageDrawing, 1> page{[&inputs](PageCanvas& canvas) {
+        return drawDesignSheet(canvas, inputs);
+    }};
     return writePagesPdf(outPath, page);
 }
 

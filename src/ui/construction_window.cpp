@@ -44,7 +44,9 @@ QString html(const std::vector<SheetLine>& lines) {
 }
 
 std::array<PageDrawing, 1> page(const std::vector<SheetLine>& lines) {
-    return {[&lines](PageCanvas& canvas) { return drawConstructionSheet(canvas, lines); }};
+    return {[&lines](PageCanvas& canvas) {
+        return drawConstructionSheet(canvas, lines);
+    }};
 }
 
 } // namespace
@@ -104,7 +106,8 @@ void ConstructionWindow::saveSheetAsPdf() {
         return;
     }
     const std::optional<QString> path =
-        dialogs_.saveFile({QStringLiteral("PDF files (*.pdf)"), QStringLiteral("construction.pdf"), true});
+        dialogs_.saveFile({QStringLiteral("PDF files (*.pdf)"), QStringLiteral("construction.pdf"), true,
+                           QStringLiteral("pdf")});
     if (!path) {
         return;
     }

@@ -217,7 +217,6 @@ private:
     std::array<QAction*, 4> mnuserv{};
 
     QMenu* menuarch = nullptr;
-    QMenu* menuDesign = nullptr;
     QAction* menuPrintPreview = nullptr;
     QAction* menuCopyResults = nullptr;
     QAction* recentSeparator_ = nullptr;

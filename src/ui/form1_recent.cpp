@@ -27,7 +27,7 @@ void Form1::buildConveniences() {
     connect(menuarch, &QMenu::aboutToShow, this, &Form1::showRecentDesigns);
     showRecentDesigns();
 
-    menuCopyResults = menuDesign->addAction(QStringLiteral("Copy QStringLiteral("&Copy results")results"));
+    menuCopyResults = menuDesign->addAction(QStringLiteral("Copy &results"));
     menuCopyResults->setObjectName(QStringLiteral("menuCopyResults"));
     menuCopyResults->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(menuCopyResults, &QAction::triggered, this, &Form1::menuCopyResults_Click);

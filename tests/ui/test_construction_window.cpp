@@ -101,6 +101,7 @@ TEST_F(DesignViews, OneNonModalWindowThatFollowsEveryRun) {
     openWindow();
     EXPECT_EQ(form->findChildren<ConstructionWindow*>().size(), 1);
 
+    dialogs.answers = {Answer::no}; // New first offers to save the calculated design
     child<QAction>(QStringLiteral("menuarchnue"))->trigger();
     EXPECT_TRUE(sheetText(window).startsWith(QStringLiteral("There is no design")));
 }

@@ -357,8 +357,11 @@ TEST_F(FileCommands, NotesStayOneLineAndReadBackAfterASave) {
         EXPECT_EQ(notes->cursorPosition(), c.shown.size()) << c.how;
         save(designPath("notes.cwf"));
         notes->clear();
+        dialogs.messages.clear();
+        dialogs.answers = {Answer::no}; // the cleared notes are not worth saving
         open(designPath("notes.cwf"));
-        EXPECT_TRUE(dialogs.messages.empty()) << c.how;
+        ASSERT_EQ(dialogs.messages.size(), 1U) << c.how;
+        EXPECT_TRUE(dialogs.messages.front().text.startsWith(QStringLiteral("Save changes"))) << c.how;
         EXPECT_EQ(notes->text(), c.shown) << c.how;
     }
 }
@@ -380,9 +383,11 @@ TEST_F(FileCommands, SpecialAndOversizedFilesAreNotOpened) {
     loadWindow();
     for (const QString& path : {designPath("fifo.cwf"), designPath("big.cwf"), QStringLiteral("/dev/zero")}) {
         dialogs.messages.clear();
+        dialogs.answers = {Answer::no}; // a failed open leaves its name on an unsaved design
         open(path);
-        ASSERT_EQ(dialogs.messages.size(), 1U);
+        ASSERT_FALSE(dialogs.messages.empty());
         EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("The file could not be opened.\n") + path);
+        EXPECT_LE(dialogs.messages.size(), 2U);
     }
 }
 
