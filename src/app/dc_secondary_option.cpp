@@ -3,34 +3,14 @@
 #include "engine/display_mask.h"
 #include "engine/number_text.h"
 #include "json_writer.h"
+#include "report/dc_output_lines.h"
 
-#include <array>
 #include <charconv>
 #include <ostream>
 
 namespace coilwise {
 
 namespace {
-
-struct RectifierName {
-    std::string_view name;
-    Rectifier rectifier;
-};
-
-constexpr std::array<RectifierName, 3> rectifierNames{{
-    {"bridge", Rectifier::bridge},
-    {"centre-tap", Rectifier::centreTap},
-    {"half-wave", Rectifier::halfWave},
-}};
-
-std::string_view nameOf(Rectifier rectifier) {
-    for (const RectifierName& named : rectifierNames) {
-        if (named.rectifier == rectifier) {
-            return named.name;
-        }
-    }
-    return {};
-}
 
 void appendNumber(std::string& out, double value) {
     char digits[32];
@@ -76,14 +56,12 @@ std::variant<DcSecondaryOption, std::string> readDcSecondaryOption(const std::st
     if (second == std::string::npos) {
         return option;
     }
-    const std::string_view name = std::string_view(text).substr(second + 1);
-    for (const RectifierName& named : rectifierNames) {
-        if (name == named.name) {
-            option.rectifier = named.rectifier;
-            return option;
-        }
+    const std::optional<Rectifier> rectifier = rectifierNamed(std::string_view(text).substr(second + 1));
+    if (!rectifier) {
+        return usage;
     }
-    return usage;
+    option.rectifier = *rectifier;
+    return option;
 }
 
 std::variant<std::vector<ConvertedDc>, std::string>
@@ -126,7 +104,7 @@ void appendDcJson(std::string& out, std::span<const ConvertedDc> converted, cons
             appendNumber(out, dc.row + 1);
         }
         out += R"(], "rectifier": )";
-        appendJsonString(out, nameOf(s.request.rectifier));
+        appendJsonString(out, rectifierName(s.request.rectifier));
         appendMember(out, "vdc", s.request.dcVolts);
         appendMember(out, "idc", s.request.dcAmps);
         appendMember(out, "diode_drop", s.request.diodeDrop);
@@ -158,35 +136,12 @@ void appendDcJson(std::string& out, std::span<const ConvertedDc> converted, cons
 }
 
 void writeDcLines(std::ostream& out, std::span<const ConvertedDc> converted, const DesignRun& run) {
-    const Locale& locale = run.window().locale();
-    const auto line = [&out](std::string_view label, const std::string& text) {
-        constexpr std::size_t labelWidth = 18;
-        out << "  " << label << std::string(labelWidth - label.size(), ' ') << text << '\n';
-    };
-    const auto volts = [&locale](double value) {
-        return formatMask(value, "0.00", locale) + " V";
-    };
+    std::vector<DcOutputRow> rows;
     for (const ConvertedDc& dc : converted) {
-        const DcSecondary& s = dc.secondary;
-        out << "DC output on secondary " << dc.row;
-        if (windingRows(s.request.rectifier) == 2) {
-            out << " and " << dc.row + 1;
-        }
-        out << " (" << nameOf(s.request.rectifier) << ")\n";
-        line("DC voltage", volts(s.request.dcVolts));
-        line("DC current", formatMask(s.request.dcAmps, "0.00", locale) + " A");
-        line("Capacitor", formatMask(s.capacitanceMicrofarads, "0", locale) + " uF, E6 value " +
-                              formatGeneral(s.capacitorMicrofarads, locale) + " uF");
-        const std::optional<DcVoltages> dcVolts = voltagesOf(dc, run);
-        if (!dcVolts) {
-            continue;
-        }
-        line("No load, +10 %",
-             volts(dcVolts->noLoadHighMains) +
-                 (dcVolts->capacitorVoltage
-                      ? ", capacitor rated " + std::to_string(*dcVolts->capacitorVoltage) + " V"
-                      : std::string(", above every standard capacitor voltage")));
-        line("Full load, -10 %", volts(dcVolts->fullLoadLowMains));
+        rows.push_back({dc.row, dc.secondary, voltagesOf(dc, run)});
+    }
+    for (const SheetLine& line : dcOutputLines(rows, run.window().locale())) {
+        out << line.text << '\n';
     }
 }
 

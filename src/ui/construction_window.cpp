@@ -77,11 +77,13 @@ ConstructionWindow::ConstructionWindow(DialogsPort& dialogs, const Locale& local
     showDesign(std::nullopt);
 }
 
-void ConstructionWindow::showDesign(const std::optional<DesignDetails>& design) {
+void ConstructionWindow::showDesign(const std::optional<DesignDetails>& design,
+                                    const std::vector<SheetLine>& dcLines) {
     lines_.clear();
     if (design) {
         const ConstructionSheet sheet = constructionSheet(*design);
         lines_ = constructionLines(sheet, designChecks(*design, sheet, locale_), locale_);
+        lines_.insert(lines_.end(), dcLines.begin(), dcLines.end());
         sheet_->setHtml(html(lines_));
     } else {
         sheet_->setPlainText(noDesign);

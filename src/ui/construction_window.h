@@ -24,8 +24,9 @@ class ConstructionWindow final : public QWidget {
 public:
     ConstructionWindow(DialogsPort& dialogs, const Locale& locale, QWidget* parent);
 
-    // The design to show; none says that there is no design.
-    void showDesign(const std::optional<DesignDetails>& design);
+    // The design to show, with the lines of the DC outputs that feed on it; none says that there
+    // is no design.
+    void showDesign(const std::optional<DesignDetails>& design, const std::vector<SheetLine>& dcLines = {});
     bool hasDesign() const { return !lines_.empty(); }
 
 private:

@@ -7,6 +7,7 @@
 #include "files/design_format.h"
 #include "frm_about.h"
 #include "help_viewer.h"
+#include "report/dc_output_lines.h"
 #include "settings/form2.h"
 #include "settings/form4.h"
 #include "settings/settings_format.h"
@@ -61,6 +62,8 @@ public:
     std::optional<DcSecondary> dcSecondary(int row) const;
     // Its DC voltages across the mains tolerance, from the last calculation's figures for the row.
     std::optional<DcVoltages> dcVoltagesOfRow(int row) const;
+    // The DC outputs the helper wrote that the rows still show, each at its first row.
+    std::vector<DcOutputRow> dcOutputRows() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "construction_window.h"
 #include "form1.h"
+#include "report/dc_output_lines.h"
 
 #include <QAction>
 #include <QMenu>
@@ -35,7 +36,7 @@ void Form1::buildDesignViews() {
 void Form1::menuconstruction_Click() {
     if (constructionWindow_ == nullptr) {
         constructionWindow_ = new ConstructionWindow(dialogs_, locale_, this);
-        constructionWindow_->showDesign(record_.details);
+        constructionWindow_->showDesign(record_.details, dcOutputLines(dcOutputRows(), locale_));
     }
     constructionWindow_->show();
     constructionWindow_->raise();
@@ -51,7 +52,7 @@ void Form1::showDesignViews() {
             QString::fromStdString(checksSummary(designChecks(*record_.details, sheet, locale_))));
     }
     if (constructionWindow_ != nullptr) {
-        constructionWindow_->showDesign(record_.details);
+        constructionWindow_->showDesign(record_.details, dcOutputLines(dcOutputRows(), locale_));
     }
 }
 

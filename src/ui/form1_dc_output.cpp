@@ -79,4 +79,15 @@ std::optional<DcVoltages> Form1::dcVoltagesOfRow(int row) const {
     return dcVoltages(*secondary, *unload, *load);
 }
 
+std::vector<DcOutputRow> Form1::dcOutputRows() const {
+    std::vector<DcOutputRow> rows;
+    for (int row = 1; row <= 5; ++row) {
+        const std::optional<DcSecondary> secondary = dcSecondary(row);
+        if (secondary && dcRows_[static_cast<std::size_t>(row)]->firstRow == row) {
+            rows.push_back({row, *secondary, record_.details ? dcVoltagesOfRow(row) : std::nullopt});
+        }
+    }
+    return rows;
+}
+
 } // namespace coilwise

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 
 namespace coilwise {
 namespace {
@@ -92,6 +93,14 @@ TEST_P(DcOutputValues, OkWritesTheWindingRoundedUpAndCalculates) {
     EXPECT_GT(volts->noLoadHighMains, 15);
     EXPECT_LT(volts->fullLoadLowMains, 15);
     EXPECT_TRUE(form->archivomodif());
+
+    // The construction window follows the winding with the DC side it was made for.
+    child<QAction>(QStringLiteral("menuconstruction"))->trigger();
+    const QString sheet = child<QTextBrowser>(QStringLiteral("constructionSheet"))->toPlainText();
+    EXPECT_TRUE(sheet.contains(QStringLiteral("DC output on secondary 1"))) << sheet.toStdString();
+    EXPECT_EQ(sheet.contains(QStringLiteral("DC output on secondary 1 and 2")), c.rows == 2);
+    EXPECT_TRUE(sheet.contains(QStringLiteral("No load, +10 %")));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("Full load, -10 %")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
