@@ -6,7 +6,9 @@
 #include "engine/number_text.h"
 #include "exit_status.h"
 #include "jsonl_session.h"
-#include "report/sheet_pdf.h"
+#include "report/construction_page.h"
+#include "report/design_sheet.h"
+#include "report/pages_pdf.h"
 #include "result_json.h"
 #include "text_sheet.h"
 #include "ui/qt_locale.h"
@@ -113,7 +115,23 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
     return status;
 }
 
-// The sheet of a design file as a PDF page, calculated with the stored settings.
+// The design sheet, and for a calculated design its construction sheet on a second page; no page
+// when the design sheet cannot be drawn.
+std::vector<PageRecording> designPages(const DesignRun& run) {
+    std::vector<PageRecording> pages(1);
+    if (!drawDesignSheet(pages[0], sheetInputs(run.window(), run.record()))) {
+        return {};
+    }
+    if (const std::optional<DesignDetails>& design = run.record().details) {
+        const ConstructionSheet sheet = constructionSheet(*design);
+        drawConstructionSheet(
+            pages.emplace_back(),
+            constructionLines(sheet, designChecks(*design, sheet, run.locale()), run.locale()));
+    }
+    return pages;
+}
+
+// The sheets of a design file as PDF pages, calculated with the stored settings.
 int writePdf(std::span<const std::string> args, std::ostream& err) {
     if (args.size() != 2) {
         return usageError(err, "--pdf takes OUT.pdf FILE.cwf");
@@ -126,8 +144,7 @@ int writePdf(std::span<const std::string> args, std::ostream& err) {
     }
     const QtLocale locale(QLocale::system());
     const DesignRun run(std::get<DesignInput>(design), locale);
-    if (!writeDesignSheetPdf(QString::fromLocal8Bit(args[0].c_str()),
-                             sheetInputs(run.window(), run.record()))) {
+    if (!writePagesPdf(QString::fromLocal8Bit(args[0].c_str()), designPages(run))) {
         err << "coilwise: " << args[0] << ": the design sheet could not be written\n";
         return exitUsageError;
     }

@@ -1,5 +1,6 @@
 #include "result_json.h"
 
+#include "construction_json.h"
 #include "json_writer.h"
 
 #include <charconv>
@@ -84,6 +85,11 @@ void appendResultJson(std::string& out, const DesignRun& run) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, run.record().q).ptr);
     out += R"(, "fields": )";
     appendFields(out, window);
+    if (run.outcome() == Outcome::ok && run.record().details) {
+        const DesignDetails& design = *run.record().details;
+        const ConstructionSheet sheet = constructionSheet(design);
+        appendConstructionJson(out, sheet, designChecks(design, sheet, run.locale()));
+    }
     out += '}';
 }
 

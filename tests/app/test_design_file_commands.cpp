@@ -1,9 +1,14 @@
+#include "app/design_file_input.h"
+#include "app/design_run.h"
 #include "invocation.h"
 #include "report/pdf_text.h"
+#include "report/sheet_pdf.h"
 #include "result_lines.h"
+#include "ui/qt_locale.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,6 +78,46 @@ TEST_F(DesignFileCommands, PdfHoldsTheSheetOfTheDesign) {
     for (const char* piece : {"Coilwise v1.1.0", "bench supply", "1784", "13", "709"}) {
         EXPECT_TRUE(text.contains(QLatin1StringView(piece))) << piece;
     }
+}
+
+QString pageText(const std::string& pdf, int page) {
+    const QString number = QString::number(page);
+    return popplerOutput(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                          number, QString::fromStdString(pdf), QStringLiteral("-")});
+}
+
+TEST_F(DesignFileCommands, PdfPageTwoIsTheConstructionSheetAndPageOneStaysAsItWas) {
+    const std::string design = put("a.cwf", example);
+    const std::string out = path("sheets.pdf");
+    ASSERT_EQ(invoke({"--pdf", out, design}).status, 0);
+    EXPECT_TRUE(
+        pdfInfo(QString::fromStdString(out)).contains(QRegularExpression(QStringLiteral("Pages: +2\\n"))));
+
+    // The design sheet alone, as it was written before there was a second page.
+    const QtLocale locale(QLocale::system());
+    const DesignRun run(
+        std::get<DesignInput>(readDesignInput(QString::fromStdString(design), defaultDesign())), locale);
+    const std::string alone = path("alone.pdf");
+    ASSERT_TRUE(writeDesignSheetPdf(QString::fromStdString(alone), sheetInputs(run.window(), run.record())));
+    EXPECT_EQ(pageText(out, 1), pageText(alone, 1));
+
+    const QString second = pageText(out, 2);
+    for (const char* pattern : {"Construction and checks", "pass +radial_fit: the windings need 8\\.7 mm",
+                                "Core EI 69", "Laminations +44 E", "Turns +1784 in 14 layers of 128",
+                                "0\\.2 mm +215\\.8 m", "Time-lag fuse +160 mA"}) {
+        EXPECT_TRUE(second.contains(QRegularExpression(QLatin1StringView(pattern)))) << pattern << "\n"
+                                                                                     << second.toStdString();
+    }
+}
+
+TEST_F(DesignFileCommands, PdfOfADesignThatCannotBeCalculatedHasOnePage) {
+    const std::string out = path("sheet.pdf");
+    ASSERT_EQ(
+        invoke({"--pdf", out, put("big.cwf", QByteArray(example).replace("1.00\r\n", "20.00\r\n"))}).status,
+        0);
+    EXPECT_TRUE(
+        pdfInfo(QString::fromStdString(out)).contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
 }
 
 TEST_F(DesignFileCommands, PdfFailuresSayWhy) {
