@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design_input.h"
+#include "engine/chosen_core.h"
 
 #include <optional>
 #include <span>
@@ -20,6 +21,7 @@ struct CalcOptions {
     std::string localeName; // empty for the system locale
     CalcOutput output = CalcOutput::sheet;
     std::vector<std::string> files; // design files to calculate instead of the typed design
+    std::optional<ChosenCore> core; // --core: the core to design on instead of Calculate's choice
 };
 
 // The arguments after --calc, or a one-line reason why they are no valid use.

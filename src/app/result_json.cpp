@@ -69,9 +69,13 @@ void appendFields(std::string& out, const MemoryWindow& window) {
 } // namespace
 
 void appendResultJson(std::string& out, const DesignRun& run) {
-    const MemoryWindow& window = run.window();
+    appendResultJson(out, run.outcome(), run.window(), run.record(), run.locale());
+}
+
+void appendResultJson(std::string& out, Outcome outcome, const MemoryWindow& window,
+                      const DesignRecord& record, const Locale& locale) {
     out += R"({"outcome": ")";
-    out += outcomeName(run.outcome());
+    out += outcomeName(outcome);
     out += R"(", "message": )";
     appendMessage(out, window.messages());
     out += window.beeps() > 0 ? R"(, "beep": true, "focus": )" : R"(, "beep": false, "focus": )";
@@ -82,13 +86,13 @@ void appendResultJson(std::string& out, const DesignRun& run) {
     }
     out += R"(, "q": )";
     char digits[8];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, run.record().q).ptr);
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, record.q).ptr);
     out += R"(, "fields": )";
     appendFields(out, window);
-    if (run.outcome() == Outcome::ok && run.record().details) {
-        const DesignDetails& design = *run.record().details;
+    if (outcome == Outcome::ok && record.details) {
+        const DesignDetails& design = *record.details;
         const ConstructionSheet sheet = constructionSheet(design);
-        appendConstructionJson(out, sheet, designChecks(design, sheet, run.locale()));
+        appendConstructionJson(out, sheet, designChecks(design, sheet, locale));
     }
     out += '}';
 }

@@ -34,11 +34,11 @@ private:
 };
 
 struct Alternative {
-    ChosenCore core;
-    std::string name;     // "EI 69 × 23"
-    bool calculateChoice; // the core Calculate itself chooses for these inputs
-    bool fits;            // the windings fit the window area
-    double fillPercent;   // of the window area: taken, or needed when they do not fit
+    ChosenCore core{};
+    std::string name;             // "EI 69 × 23"
+    bool calculateChoice = false; // the core Calculate itself chooses for these inputs
+    bool fits = false;            // the windings fit the window area
+    double fillPercent = 0;       // of the window area: taken, or needed when they do not fit
     std::unique_ptr<CoreRun> run;
     // Of a design that fits:
     std::optional<ConstructionSheet> sheet;

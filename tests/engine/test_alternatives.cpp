@@ -41,6 +41,12 @@ TEST(Alternatives, EveryLaminationWithItsStacksFittingFirstAndCalculatesCoreMark
     EXPECT_TRUE(std::all_of(firstNotFitting, table.rows.end(), [](const Alternative& a) { return !a.fits; }));
     EXPECT_EQ(firstNotFitting->name, "EI 30 \xc3\x97 10");
     EXPECT_GT(firstNotFitting->fillPercent, 55);
+    // Holds the windings at no allowance, not at the 0.01 regulation needs.
+    const auto ei66 = std::find_if(table.rows.begin(), table.rows.end(),
+                                   [](const Alternative& a) { return a.name == "EI 66 \xc3\x97 22"; });
+    ASSERT_NE(ei66, table.rows.end());
+    EXPECT_FALSE(ei66->fits);
+    EXPECT_NEAR(ei66->fillPercent, 55.13, 0.01);
 
     const auto marked = std::count_if(table.rows.begin(), table.rows.end(),
                                       [](const Alternative& a) { return a.calculateChoice; });
