@@ -71,7 +71,7 @@ TEST(AlternativesCommand, TextTableMarksCalculatesCoreAndListsTheMisfitsLast) {
                            }),
               lines.end())
         << run.out;
-    EXPECT_TRUE(lines[lines.size() - 2].starts_with("EI 66 \xc3\x97 22  no    55.1")) << run.out;
+    EXPECT_TRUE(lines[lines.size() - 2].starts_with("EI 66 \xc3\x97 22    no    55.1")) << run.out;
 }
 
 TEST(AlternativesCommand, InputErrorIsCalculatesOwn) {
