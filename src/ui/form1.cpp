@@ -213,10 +213,12 @@ void Form1::labobs_Change() {
 
 void Form1::Command1_Click() {
     coilwise::Command1_Click(record_, *this, locale_);
+    showDesignViews();
 }
 
 void Form1::nuevocosto() {
     coilwise::nuevocosto(record_, *this, locale_);
+    showDesignViews();
 }
 
 void Form1::Command2_Click() {
@@ -232,6 +234,8 @@ void Form1::Command2_Click() {
     }
     archivoabierto = false;
     record_.archivomodif = false;
+    record_.details.reset();
+    showDesignViews();
 }
 
 void Form1::Optfrec_Click(int Index) {

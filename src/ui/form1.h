@@ -18,11 +18,13 @@
 
 class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace coilwise {
 
+class ConstructionWindow;
 class DialogsPort;
 enum class Answer;
 
@@ -72,6 +74,9 @@ private:
 
     void buildWidgets();
     void buildMenus();
+    void buildDesignViews();
+    // The construction window and the checks' status line follow the last run.
+    void showDesignViews();
     void connectHandlers();
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
@@ -101,6 +106,7 @@ private:
     void menumaterial_Click();
     void menuayuda_Click();
     void menuacercatrafo_Click();
+    void menuconstruction_Click();
     void showPictures();
 
     DialogsPort& dialogs_;
@@ -122,7 +128,9 @@ private:
     std::function<void()> endProgram_;
     QString programFolder_;
     ProcessStarter startProcess_ = startDetachedProcess;
-    std::unique_ptr<frmAbout> aboutBox_; // at most one, kept until the next About command
+    std::unique_ptr<frmAbout> aboutBox_;               // at most one, kept until the next About command
+    ConstructionWindow* constructionWindow_ = nullptr; // made on first use, a child window of this one
+    QPushButton* constructionStatus_ = nullptr;        // the status line, clickable
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
@@ -166,6 +174,8 @@ private:
     QAction* menumaterial = nullptr;
     QAction* menuayuda = nullptr;
     QAction* menuacercatrafo = nullptr;
+    QMenu* menuDesign = nullptr;
+    QAction* menuconstruction = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
 };

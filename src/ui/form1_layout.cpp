@@ -287,6 +287,8 @@ void Form1::buildMenus() {
     }
     menumaterial = item(menuconfig, "menumaterial", QStringLiteral("&Materials costs"));
 
+    buildDesignViews();
+
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));
     menuayuda = item(menuacerca, "menuayuda", QStringLiteral("&Help"));

@@ -76,7 +76,9 @@ TEST(JsonLines, EachDesignLineGetsItsResultLine) {
 
 TEST(JsonLines, ResultHoldsEveryFieldOnce) {
     const ResultLine result(splitLines(invoke(jsonlArgs, endToEnd).out).at(0));
-    const std::vector<std::string> keys = {"outcome", "message", "beep", "focus", "q", "fields"};
+    // A calculated design also carries its construction sheet and checks, after the fields.
+    const std::vector<std::string> keys = {"outcome", "message", "beep",         "focus",
+                                           "q",       "fields",  "construction", "checks"};
     const auto& members = *result.root().as<JsonValue::Object>();
     ASSERT_EQ(members.size(), keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
