@@ -21,9 +21,11 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace coilwise {
 
+class AlternativesWindow;
 class ConstructionWindow;
 class DialogsPort;
 enum class Answer;
@@ -77,6 +79,9 @@ private:
     void buildDesignViews();
     // The construction window and the checks' status line follow the last run.
     void showDesignViews();
+    void buildAlternativesView();
+    // Designs every core again on the inputs, when the alternatives window is open.
+    void refreshAlternatives();
     void connectHandlers();
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
@@ -107,6 +112,7 @@ private:
     void menuayuda_Click();
     void menuacercatrafo_Click();
     void menuconstruction_Click();
+    void menualternatives_Click();
     void showPictures();
 
     DialogsPort& dialogs_;
@@ -131,6 +137,8 @@ private:
     std::unique_ptr<frmAbout> aboutBox_;               // at most one, kept until the next About command
     ConstructionWindow* constructionWindow_ = nullptr; // made on first use, a child window of this one
     QPushButton* constructionStatus_ = nullptr;        // the status line, clickable
+    AlternativesWindow* alternativesWindow_ = nullptr; // made on first use, like the construction window
+    QTimer* alternativesPause_ = nullptr;              // waits for a pause in typing before recomputing
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
@@ -176,6 +184,7 @@ private:
     QAction* menuacercatrafo = nullptr;
     QMenu* menuDesign = nullptr;
     QAction* menuconstruction = nullptr;
+    QAction* menualternatives = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
 };

@@ -53,6 +53,7 @@ void Form1::showDesignViews() {
     if (constructionWindow_ != nullptr) {
         constructionWindow_->showDesign(record_.details);
     }
+    refreshAlternatives();
 }
 
 } // namespace coilwise

@@ -288,6 +288,7 @@ void Form1::buildMenus() {
     menumaterial = item(menuconfig, "menumaterial", QStringLiteral("&Materials costs"));
 
     buildDesignViews();
+    buildAlternativesView();
 
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));
