@@ -63,6 +63,7 @@ AlternativesWindow::AlternativesWindow(DialogsPort& dialogs, const Locale& local
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -105,6 +106,7 @@ AlternativesWindow::AlternativesWindow(DialogsPort& dialogs, const Locale& local
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(grid_);
     split->addWidget(sheet_);
+    split->setSizes({360, 360});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(inputError_);
     layout->addLayout(tools);
