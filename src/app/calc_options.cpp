@@ -1,6 +1,7 @@
 #include "calc_options.h"
 
 #include <array>
+#include <charconv>
 #include <string_view>
 
 namespace coilwise {
@@ -44,6 +45,8 @@ public:
                 output(option == "--json" ? CalcOutput::json : CalcOutput::jsonl, options);
             } else if (option == "--locale") {
                 options.localeName = value(option);
+            } else if (option == "--core") {
+                options.core = core(value(option));
             } else if (designOption(option, options)) {
                 designOptions = true;
             } else if (option.starts_with('-')) {
@@ -126,6 +129,30 @@ private:
         }
         secondaries_ += windingRows(dc.rectifier);
         options.dcSecondaries.push_back(dc);
+    }
+
+    // "TONGUE:STACK" in whole millimetres.
+    static ChosenCore core(const std::string& text) {
+        const std::size_t colon = text.find(':');
+        int tongue = 0;
+        int stack = 0;
+        const auto whole = [](std::string_view digits, int& value) {
+            return !digits.empty() && digits.size() <= 4 &&
+                   std::from_chars(digits.data(), digits.data() + digits.size(), value).ptr ==
+                       digits.data() + digits.size();
+        };
+        const std::string_view all(text);
+        if (colon == std::string::npos || !whole(all.substr(0, colon), tongue) ||
+            !whole(all.substr(colon + 1), stack)) {
+            throw UsageError{"--core takes TONGUE:STACK in whole mm, not '" + text + "'"};
+        }
+        const std::optional<ChosenCore> chosen = chosenCore(tongue, stack);
+        if (!chosen) {
+            throw UsageError{"--core " + text +
+                             ": the tongue must be 5 to 100 mm and the stack from half to "
+                             "three times the tongue"};
+        }
+        return *chosen;
     }
 
     static std::int16_t frequency(const std::string& text) {

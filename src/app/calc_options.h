@@ -2,6 +2,7 @@
 
 #include "dc_secondary_option.h"
 #include "design_input.h"
+#include "engine/chosen_core.h"
 
 #include <optional>
 #include <span>
@@ -22,6 +23,7 @@ struct CalcOptions {
     CalcOutput output = CalcOutput::sheet;
     std::vector<std::string> files;               // design files to calculate instead of the typed design
     std::vector<DcSecondaryOption> dcSecondaries; // rows of the typed design that feed a rectifier
+    std::optional<ChosenCore> core; // --core: the core to design on instead of Calculate's choice
 };
 
 // The arguments after --calc, or a one-line reason why they are no valid use.

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "alternatives_output.h"
 #include "calc_options.h"
 #include "design_file_input.h"
 #include "design_run.h"
@@ -30,6 +31,8 @@ void writeUsage(std::ostream& out) {
     out << "       coilwise --calc [OPTIONS] [--] [FILE.cwf ...]\n";
     out << "                                    calculate without a window, print the results\n";
     out << "       coilwise [--] PATH               the same, for a PATH that begins with a hyphen\n";
+    out << "       coilwise --alternatives [OPTIONS] [FILE.cwf] [--json]\n";
+    out << "                                    design on every lamination at four stacks, print the table\n";
     out << "       coilwise --pdf OUT.pdf FILE.cwf\n";
     out << "                                    write the design sheet of FILE as a PDF page\n";
     out << "       coilwise --help | --version\n\n";
@@ -46,7 +49,9 @@ void writeUsage(std::ostream& out) {
     out << "  --iron-price P       iron price per kg (default " << defaults.ironPrice << ")\n";
     out << "  --copper-price P     copper price per kg (default " << defaults.copperPrice << ")\n";
     out << "  --locale NAME        number conventions (default: the system's; C is point-decimal)\n";
-    out << "  --json               print the result as one JSON object\n";
+    out << "  --core TONGUE:STACK  design on this core (whole mm) instead of the one Calculate\n";
+    out << "                       chooses; a current beyond the thickest wire gets parallel strands\n";
+    out << "  --json               print the result as one JSON object (with --alternatives: one a core)\n";
     out << "  --jsonl              read designs as JSON objects, one a line, from standard input,\n";
     out << "                       and print one result line for each\n";
     out << "  --                   end of the options: what follows are design files\n\n";
@@ -90,7 +95,43 @@ int report(std::ostream& out, const DesignRun& run, CalcOutput output, std::span
     return run.refused() ? exitRefused : exitCalculated;
 }
 
-int calculate(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+int listAlternatives(const CalcOptions& options, const Locale& locale, std::ostream& out, std::ostream& err) {
+    if (options.output == CalcOutput::jsonl || options.core || options.files.size() > 1) {
+        return usageError(err, "--alternatives takes the design options or one design file, and --json");
+    }
+    DesignInput design = options.design;
+    if (!options.files.empty()) {
+        std::variant<DesignInput, std::string> read =
+            readDesignInput(QString::fromLocal8Bit(options.files.front().c_str()), options.design);
+        if (const std::string* reason = std::get_if<std::string>(&read)) {
+            err << "coilwise: " << options.files.front() << ": " << *reason << "\n";
+            return exitUsageError;
+        }
+        design = std::get<DesignInput>(std::move(read));
+    }
+    const AlternativesTable table = alternativesFor(design, locale);
+    if (table.rows.empty()) {
+        // The inputs themselves are refused: the reason is Calculate's.
+        const DesignRun run(design, locale);
+        return report(out, run, options.output);
+    }
+    if (options.output == CalcOutput::json) {
+        std::string line;
+        for (const Alternative& row : table.rows) {
+            line.clear();
+            appendAlternativeJson(line, row, locale);
+            out << line << '\n';
+        }
+    } else {
+        writeAlternativesText(out, table, locale);
+    }
+    return exitCalculated;
+}
+
+enum class CalcCommand { calculate, alternatives };
+
+int calculate(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
+              CalcCommand command) {
     std::variant<CalcOptions, std::string> parsed = parseCalcOptions(args);
     if (const std::string* reason = std::get_if<std::string>(&parsed)) {
         return usageError(err, *reason);
@@ -107,7 +148,13 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         return usageError(err, "--copper-price '" + *options.copperPrice + "' is not a price");
     }
 
+    if (command == CalcCommand::alternatives) {
+        return listAlternatives(options, *locale, out, err);
+    }
     if (options.output == CalcOutput::jsonl) {
+        if (options.core) {
+            return usageError(err, "--core applies to the typed design or design files, not to --jsonl");
+        }
         return runJsonLines(in, out, err, *locale, options.design);
     }
     if (options.files.empty()) {
@@ -116,7 +163,7 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         if (const std::string* reason = std::get_if<std::string>(&dc)) {
             return usageError(err, *reason);
         }
-        return report(out, DesignRun(options.design, *locale), options.output,
+        return report(out, DesignRun(options.design, *locale, options.core), options.output,
                       std::get<std::vector<ConvertedDc>>(dc));
     }
     int status = exitCalculated;
@@ -131,8 +178,8 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         if (options.output == CalcOutput::sheet) {
             out << file << ":\n";
         }
-        status =
-            std::max(status, report(out, DesignRun(std::get<DesignInput>(design), *locale), options.output));
+        status = std::max(status, report(out, DesignRun(std::get<DesignInput>(design), *locale, options.core),
+                                         options.output));
     }
     return status;
 }
@@ -187,7 +234,10 @@ int runCommand(std::span<const std::string> args, std::istream& in, std::ostream
     }
     const std::string& command = args.front();
     if (command == "--calc") {
-        return calculate(args.subspan(1), in, out, err);
+        return calculate(args.subspan(1), in, out, err, CalcCommand::calculate);
+    }
+    if (command == "--alternatives") {
+        return calculate(args.subspan(1), in, out, err, CalcCommand::alternatives);
     }
     if (command == "--pdf") {
         return writePdf(args.subspan(1), err);

@@ -79,6 +79,9 @@ void appendWinding(std::string& out, const WindingSheet& w) {
     JsonObject o(out);
     o.text("winding", w.winding);
     o.number("wire_mm", w.wireMm);
+    if (w.strands > 1) {
+        o.number("strands", w.strands);
+    }
     o.number("awg", w.awg);
     o.number("turns", w.turns);
     o.number("layers", w.layers);

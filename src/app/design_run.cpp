@@ -18,11 +18,12 @@ DesignRecord recordFor(const DesignInput& input) {
 
 } // namespace
 
-DesignRun::DesignRun(const DesignInput& input, const Locale& locale)
+DesignRun::DesignRun(const DesignInput& input, const Locale& locale, const std::optional<ChosenCore>& core)
     : locale_(locale), record_(recordFor(input)), window_(record_, locale),
-      outcome_(calculate(input, locale)) {}
+      outcome_(calculate(input, locale, core)) {}
 
-Outcome DesignRun::calculate(const DesignInput& input, const Locale& locale) {
+Outcome DesignRun::calculate(const DesignInput& input, const Locale& locale,
+                             const std::optional<ChosenCore>& core) {
     window_.setText({Field::labvpri}, input.primary);
     for (int row = 1; row <= rowCount; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
@@ -30,7 +31,8 @@ Outcome DesignRun::calculate(const DesignInput& input, const Locale& locale) {
         window_.setText({Field::labisec, row}, input.amps[i]);
     }
     window_.setText({Field::labobs}, input.notes);
-    return Command1_Click(record_, window_, locale);
+    return core ? calculateOnCore(record_, window_, locale, *core).outcome
+                : Command1_Click(record_, window_, locale);
 }
 
 } // namespace coilwise

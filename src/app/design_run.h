@@ -5,12 +5,15 @@
 #include "engine/design_record.h"
 #include "engine/memory_window.h"
 
+#include <optional>
+
 namespace coilwise {
 
 // One Calculate on a window that held nothing but the design's inputs, and what it left behind.
 class DesignRun {
 public:
-    DesignRun(const DesignInput& input, const Locale& locale);
+    // On the core Calculate chooses, or on the given one.
+    DesignRun(const DesignInput& input, const Locale& locale, const std::optional<ChosenCore>& core = {});
     DesignRun(const DesignRun&) = delete;
     DesignRun& operator=(const DesignRun&) = delete;
 
@@ -22,7 +25,7 @@ public:
     std::string text(Field field, int row = 0) const { return window_.text({field, row}); }
 
 private:
-    Outcome calculate(const DesignInput& input, const Locale& locale);
+    Outcome calculate(const DesignInput& input, const Locale& locale, const std::optional<ChosenCore>& core);
 
     const Locale& locale_;
     DesignRecord record_;

@@ -66,12 +66,11 @@ void appendFields(std::string& out, const MemoryWindow& window) {
     out += '}';
 }
 
-} // namespace
-
-void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc) {
-    const MemoryWindow& window = run.window();
+// Every member but the DC outputs, the object left open.
+void appendResultMembers(std::string& out, Outcome outcome, const MemoryWindow& window,
+                         const DesignRecord& record, const Locale& locale) {
     out += R"({"outcome": ")";
-    out += outcomeName(run.outcome());
+    out += outcomeName(outcome);
     out += R"(", "message": )";
     appendMessage(out, window.messages());
     out += window.beeps() > 0 ? R"(, "beep": true, "focus": )" : R"(, "beep": false, "focus": )";
@@ -82,18 +81,30 @@ void appendResultJson(std::string& out, const DesignRun& run, std::span<const Co
     }
     out += R"(, "q": )";
     char digits[8];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, run.record().q).ptr);
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, record.q).ptr);
     out += R"(, "fields": )";
     appendFields(out, window);
-    if (run.outcome() == Outcome::ok && run.record().details) {
-        const DesignDetails& design = *run.record().details;
+    if (outcome == Outcome::ok && record.details) {
+        const DesignDetails& design = *record.details;
         const ConstructionSheet sheet = constructionSheet(design);
-        appendConstructionJson(out, sheet, designChecks(design, sheet, run.locale()));
+        appendConstructionJson(out, sheet, designChecks(design, sheet, locale));
     }
+}
+
+} // namespace
+
+void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc) {
+    appendResultMembers(out, run.outcome(), run.window(), run.record(), run.locale());
     if (!dc.empty()) {
         out += R"(, "dc": )";
         appendDcJson(out, dc, run);
     }
+    out += '}';
+}
+
+void appendResultJson(std::string& out, Outcome outcome, const MemoryWindow& window,
+                      const DesignRecord& record, const Locale& locale) {
+    appendResultMembers(out, outcome, window, record, locale);
     out += '}';
 }
 

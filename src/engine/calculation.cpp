@@ -16,10 +16,12 @@ namespace {
 
 class Run {
 public:
-    Run(DesignRecord& record, WindowPort& window, const Locale& locale)
-        : record_(record), window_(window), locale_(locale) {}
+    Run(DesignRecord& record, WindowPort& window, const Locale& locale, const ChosenCore* core = nullptr)
+        : record_(record), window_(window), locale_(locale), core_(core) {}
 
     Outcome execute();
+    // When the windings did not fit the chosen core: the share of its window they needed (%).
+    std::optional<double> fillNeeded() const { return fillNeeded_; }
 
 private:
     std::string text(Field field, int row = 0) const { return window_.text({field, row}); }
@@ -35,12 +37,18 @@ private:
     }
     std::int16_t countRowsInUse() const;
     void blankRowsNotInUse();
+    std::optional<Wire> wireFor(double amps) const {
+        return core_ ? chooseWireOrStrands(amps, record_.deltadia) : chooseWire(amps, record_.deltadia);
+    }
+    std::optional<DesignDetails> sizeOnChosenCore(const SizingInput& input);
     void writeResults(const DesignDetails& design, double loadWatts);
     void writeCosts(double ironGrams);
 
     DesignRecord& record_;
     WindowPort& window_;
     const Locale& locale_;
+    const ChosenCore* core_;
+    std::optional<double> fillNeeded_;
 };
 
 Outcome Run::stop(const RunStop& how, Outcome outcome) {
@@ -130,7 +138,7 @@ Outcome Run::execute() {
             return Outcome::inputError;
         }
         loadWatts = loadWatts + *volts * *amps;
-        const std::optional<Wire> wire = chooseWire(*amps, record_.deltadia);
+        const std::optional<Wire> wire = wireFor(*amps);
         if (!wire) {
             return cannotCalculate();
         }
@@ -139,7 +147,15 @@ Outcome Run::execute() {
 
     const SizingInput input{
         vp, std::span(demands.data(), q), loadWatts, record_.frec, record_.gauss, record_.deltadia};
-    std::optional<DesignDetails> design = sizeCore(input, record_.pesofe);
+    std::optional<DesignDetails> design = core_ ? sizeOnChosenCore(input) : sizeCore(input, record_.pesofe);
+    if (fillNeeded_) {
+        const std::string fill = mask(*fillNeeded_, "##0.0");
+        return stop(
+            {true,
+             "The windings do not fit this core:\nthey need " + fill + " % of its window, 55 % at most.",
+             std::nullopt},
+            Outcome::cannotCalculate);
+    }
     if (!design) {
         return cannotCalculate();
     }
@@ -147,6 +163,22 @@ Outcome Run::execute() {
     record_.details = std::move(design);
     record_.archivomodif = true;
     return Outcome::ok;
+}
+
+// The sizing rules on the one core, the allowance rising from 0.
+std::optional<DesignDetails> Run::sizeOnChosenCore(const SizingInput& input) {
+    const std::optional<Wire> primaryWire = wireFor(primaryCurrent(input));
+    if (!primaryWire) {
+        return std::nullopt;
+    }
+    double allowance = 0;
+    std::variant<DesignDetails, WindowOverflow> sized = sizeOnCore(
+        input, *primaryWire, {core_->lamination, core_->stackMm / 10.0}, allowance, record_.pesofe);
+    if (const WindowOverflow* overflow = std::get_if<WindowOverflow>(&sized)) {
+        fillNeeded_ = overflow->fillPercent();
+        return std::nullopt;
+    }
+    return std::get<DesignDetails>(std::move(sized));
 }
 
 void Run::writeResults(const DesignDetails& design, double loadWatts) {
@@ -196,6 +228,15 @@ Outcome Command1_Click(DesignRecord& record, WindowPort& window, const Locale& l
     const Outcome outcome = Run(record, window, locale).execute();
     record.recalcularcosto = false;
     return outcome;
+}
+
+CoreOutcome calculateOnCore(DesignRecord& record, WindowPort& window, const Locale& locale,
+                            const ChosenCore& core) {
+    record.details.reset();
+    Run run(record, window, locale, &core);
+    const Outcome outcome = run.execute();
+    record.recalcularcosto = false;
+    return {outcome, run.fillNeeded()};
 }
 
 Outcome nuevocosto(DesignRecord& record, WindowPort& window, const Locale& locale) {

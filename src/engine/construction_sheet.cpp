@@ -14,32 +14,36 @@ namespace {
 WindingSheet windingSheet(std::string name, const WindingDetails& w, double celsius) {
     const double turns = roundHalfAway(w.turns, 0);
     const int layers = static_cast<int>(w.layers);
-    return {std::move(name),
-            w.wire.diameterMm,
-            nearestAwg(w.wire.diameterMm),
-            turns,
-            layers,
-            static_cast<int>(std::ceil(turns / layers)),
-            10 * w.buildCm,
-            100 * w.metres / w.turns,
-            w.metres,
-            orderLength(w.metres),
-            w.grams,
-            w.ohms,
-            ohmsAt(w.ohms, celsius),
-            std::nullopt,
-            std::nullopt};
+    WindingSheet sheet{std::move(name),
+                       w.wire.diameterMm,
+                       nearestAwg(w.wire.diameterMm),
+                       turns,
+                       layers,
+                       static_cast<int>(std::ceil(turns / layers)),
+                       10 * w.buildCm,
+                       100 * w.metres / w.turns,
+                       w.metres,
+                       orderLength(w.metres),
+                       w.grams,
+                       w.ohms,
+                       ohmsAt(w.ohms, celsius),
+                       std::nullopt,
+                       std::nullopt};
+    sheet.strands = w.wire.strands;
+    return sheet;
 }
 
 std::vector<WireOrder> wireToOrder(const DesignDetails& design, const std::vector<WindingSheet>& windings) {
     std::vector<WireOrder> orders;
     std::vector<double> metresPerKg;
-    auto add = [&](const Wire& wire, double metres) {
+    // A stranded winding takes its length once per strand, of wire with the table's metres per kg.
+    auto add = [&](const Wire& wire, double windingMetres) {
+        const double metres = windingMetres * wire.strands;
         const auto it = std::find_if(orders.begin(), orders.end(),
                                      [&](const WireOrder& o) { return o.wireMm == wire.diameterMm; });
         if (it == orders.end()) {
             orders.push_back({wire.diameterMm, metres, 0});
-            metresPerKg.push_back(wire.metresPerKg);
+            metresPerKg.push_back(wire.metresPerKg * wire.strands);
         } else {
             it->lengthM += metres;
         }

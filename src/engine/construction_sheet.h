@@ -43,6 +43,7 @@ struct WindingSheet {
     // Secondaries only.
     std::optional<double> noLoadRisePercent;
     std::optional<double> shortCircuitA;
+    int strands = 1; // wires of wireMm wound side by side as one conductor
 };
 
 struct WireOrder {

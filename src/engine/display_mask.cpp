@@ -1,78 +1,64 @@
 #include "display_mask.h"
 
+#include "exact_decimal.h"
+#include "significant_digits.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace coilwise {
 namespace {
 
-constexpr int significantDigitCount = 15;
-
-// The value as 15 significant decimal digits: what a user reads, and so what decides a half.
-struct SignificantDigits {
-    bool negative = false;
-    std::string digits; // significantDigitCount digits, all zero for zero
-    int exponent = 0;   // the magnitude is d.ddd... x 10^exponent
-};
-
-SignificantDigits significantDigits(double value) {
-    std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific, significantDigitCount - 1)
-                         .ptr;
-    std::string_view text(buffer.data(), end);
-    SignificantDigits out;
-    if (text.front() == '-') {
-        out.negative = true;
-        text.remove_prefix(1);
-    }
-    // Shape "d.dddddddddddddde+XX": from_chars takes no "+", so the exponent's sign is read apart.
-    const auto e = text.find('e');
-    out.digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
-    std::from_chars(text.data() + e + 2, text.data() + text.size(), out.exponent);
-    if (text[e + 1] == '-') {
-        out.exponent = -out.exponent;
-    }
-    return out;
-}
-
+// A decimal rounded to a number of decimals; at most the 15 significant digits and one carry.
 struct RoundedDecimal {
     bool negative = false;
-    std::string digits; // no leading zeros; empty for zero
-    int exponent = 0;   // the magnitude is digits x 10^exponent
-};
+    std::array<char, significantDigitCount + 1> buffer{};
+    std::size_t first = 0; // the digits are buffer[first, end), with no leading zeros
+    std::size_t end = 0;   // none for zero
+    int exponent = 0;      // the magnitude is digits x 10^exponent
 
-void incrementDigits(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
-}
+    std::size_t count() const { return end - first; }
+    std::string_view text() const { return {buffer.data() + first, count()}; }
+};
 
 RoundedDecimal roundDecimal(double value, int decimals) {
     const SignificantDigits significant = significantDigits(value);
     RoundedDecimal out;
+    if (significant.digits[0] == '0') {
+        return out; // zero
+    }
     const long long kept = static_cast<long long>(significant.exponent) + 1 + decimals;
     if (kept >= significantDigitCount) {
-        out.digits = significant.digits;
+        std::copy(significant.digits.begin(), significant.digits.end(), out.buffer.begin());
+        out.end = significantDigitCount;
         out.exponent = significant.exponent + 1 - significantDigitCount;
     } else if (kept >= 0) {
-        out.digits = significant.digits.substr(0, static_cast<std::size_t>(kept));
-        if (significant.digits[static_cast<std::size_t>(kept)] >= '5') {
-            incrementDigits(out.digits);
+        const auto keep = static_cast<std::size_t>(kept);
+        // buffer[0] takes the carry of a value such as 9.995 rounded to 10.00.
+        out.buffer[0] = '0';
+        std::copy_n(significant.digits.begin(), keep, out.buffer.begin() + 1);
+        out.first = 1;
+        out.end = keep + 1;
+        if (significant.digits[keep] >= '5') {
+            std::size_t i = keep;
+            for (; out.buffer[i] == '9'; --i) {
+                out.buffer[i] = '0';
+            }
+            ++out.buffer[i];
+            out.first = i == 0 ? 0 : 1;
+        }
+        // Digits all zero after the first: strip them from the front so that zero is empty.
+        while (out.first < out.end && out.buffer[out.first] == '0') {
+            ++out.first;
         }
         out.exponent = -decimals;
     }
-    out.digits.erase(0, std::min(out.digits.find_first_not_of('0'), out.digits.size()));
-    out.negative = significant.negative && !out.digits.empty();
+    out.negative = significant.negative && out.count() > 0;
     return out;
 }
 
@@ -88,13 +74,23 @@ double roundHalfAway(double value, int decimals) {
         return value;
     }
     const RoundedDecimal rounded = roundDecimal(value, decimals);
-    if (rounded.digits.empty()) {
+    if (rounded.count() == 0) {
         return 0.0;
     }
-    const std::string text =
-        (rounded.negative ? "-" : "") + rounded.digits + "e" + std::to_string(rounded.exponent);
+    if (const std::optional<double> exact =
+            exactDecimal(rounded.negative, rounded.text(), rounded.exponent)) {
+        return *exact;
+    }
+    std::array<char, 40> text{};
+    char* end = text.data();
+    if (rounded.negative) {
+        *end++ = '-';
+    }
+    end = std::copy_n(rounded.text().begin(), rounded.count(), end);
+    *end++ = 'e';
+    end = std::to_chars(end, text.data() + text.size(), rounded.exponent).ptr;
     double result = 0.0;
-    const auto ec = std::from_chars(text.data(), text.data() + text.size(), result).ec;
+    const auto ec = std::from_chars(text.data(), end, result).ec;
     // Only the largest doubles can round past the range; they stay as they are.
     return ec == std::errc{} ? result : value;
 }
@@ -110,23 +106,30 @@ std::string formatMask(double value, std::string_view mask, const Locale& locale
         static_cast<std::size_t>(std::count(integerMask.begin(), integerMask.end(), '0'));
 
     const RoundedDecimal rounded = roundDecimal(value, static_cast<int>(decimals));
-    // Every digit down to the last decimal, so integer digits of huge values come out whole.
-    std::string scaled =
-        rounded.digits +
-        std::string(static_cast<std::size_t>(rounded.exponent + static_cast<int>(decimals)), '0');
-    if (scaled.size() < decimals) {
-        scaled.insert(0, decimals - scaled.size(), '0');
-    }
-    std::string integer = scaled.substr(0, scaled.size() - decimals);
-    if (integer.size() < minimumIntegerDigits) {
-        integer.insert(0, minimumIntegerDigits - integer.size(), '0');
-    }
+    // Every digit down to the last decimal, so integer digits of huge values come out whole: the
+    // rounded digits and the zeros their exponent stands for, with zeros in front up to the
+    // decimals and up to the mask's integer digits that are always shown.
+    const auto trailingZeros = static_cast<std::size_t>(rounded.exponent + static_cast<int>(decimals));
+    const std::size_t significantSize = rounded.count() + trailingZeros;
+    const std::size_t integerSize =
+        std::max(significantSize > decimals ? significantSize - decimals : 0, minimumIntegerDigits);
+    const std::size_t digitCount = integerSize + decimals;
 
-    std::string out = rounded.negative ? "-" : "";
-    out += integer;
-    if (decimals > 0) {
-        out += locale.decimalSeparator() + scaled.substr(scaled.size() - decimals);
+    const std::string separator = decimals > 0 ? locale.decimalSeparator() : std::string();
+    const std::size_t sign = rounded.negative ? 1 : 0;
+    std::string out(sign + digitCount + separator.size(), '0');
+    if (rounded.negative) {
+        out[0] = '-';
     }
+    // The rounded digits, then the trailing zeros already in place; the decimals shift right by
+    // the separator.
+    const std::size_t firstDigit = digitCount - significantSize;
+    for (std::size_t i = 0; i < rounded.count(); ++i) {
+        const std::size_t at = firstDigit + i;
+        out[sign + at + (at >= integerSize ? separator.size() : 0)] = rounded.text()[i];
+    }
+    std::copy(separator.begin(), separator.end(),
+              out.begin() + static_cast<std::ptrdiff_t>(sign + integerSize));
     return out;
 }
 
@@ -138,7 +141,8 @@ std::string formatGeneral(double value, const Locale& locale) {
         return "0";
     }
     const SignificantDigits significant = significantDigits(value);
-    const std::string digits = significant.digits.substr(0, significant.digits.find_last_not_of('0') + 1);
+    const std::string_view allDigits(significant.digits.data(), significant.digits.size());
+    const std::string digits(allDigits.substr(0, allDigits.find_last_not_of('0') + 1));
     const int exponent = significant.exponent;
     const std::string separator = locale.decimalSeparator();
 

@@ -11,11 +11,13 @@ struct Lamination {
     double iGramsPerCm; // I laminations, grams per cm of stack
 };
 
-// Enamelled copper wire of circular section.
+// Enamelled copper wire of circular section, or several strands of it wound side by side as one
+// conductor; then the metres per kilogram and the turns per cm² are those of the bundle.
 struct Wire {
-    double diameterMm;
+    double diameterMm; // of one strand
     double metresPerKg;
     double turnsPerCm2; // turns per cm² of winding window
+    int strands = 1;
 };
 
 inline constexpr int laminationCount = 12;

@@ -1,6 +1,9 @@
 #include "number_text.h"
 
+#include "exact_decimal.h"
+
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -24,6 +27,10 @@ struct NumberParts {
     bool hasDigits() const { return !integer.empty() || !fraction.empty(); }
 
     std::errc convert(double& value) const {
+        if (const std::optional<double> exact = exactValue()) {
+            value = *exact;
+            return {};
+        }
         std::string text = negative ? "-" : "";
         text += integer.empty() ? "0" : integer;
         if (!fraction.empty()) {
@@ -34,6 +41,23 @@ struct NumberParts {
             text += exponent;
         }
         return std::from_chars(text.data(), text.data() + text.size(), value).ec;
+    }
+
+private:
+    // Short numbers, which are nearly all, without building a text for from_chars.
+    std::optional<double> exactValue() const {
+        constexpr std::size_t longest = 15;
+        if (integer.size() + fraction.size() > longest || exponent.size() > 2) {
+            return std::nullopt;
+        }
+        std::array<char, longest> digits{};
+        const auto end = std::copy(fraction.begin(), fraction.end(),
+                                   std::copy(integer.begin(), integer.end(), digits.begin()));
+        int scale = 0;
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), scale);
+        scale = exponentNegative ? -scale : scale;
+        return exactDecimal(negative, {digits.data(), static_cast<std::size_t>(end - digits.begin())},
+                            scale - static_cast<int>(fraction.size()));
     }
 };
 

@@ -1,7 +1,5 @@
 #include "sizing_loop.h"
 
-#include "losses.h"
-#include "windings.h"
 #include "wire_choice.h"
 
 namespace coilwise {
@@ -25,130 +23,29 @@ std::optional<double> deeperStack(double tongueCm, double stackCm) {
     return std::nullopt;
 }
 
-struct Turns {
-    double primary;
-    std::array<double, 5> secondary;
-};
-
-struct Builds {
-    double primary;
-    std::array<double, 5> secondary;
-};
-
-struct Layers {
-    double primary;
-    std::array<double, 5> secondary;
-};
-
 } // namespace
 
 std::optional<DesignDetails> sizeCore(const SizingInput& input, double& ironGrams) {
-    const auto& secondaries = input.secondaries;
-    const double vp = input.primaryVolts;
     // The primary current, and so its wire, is the same for every candidate core.
-    const double primaryAmps = 1.2 * input.loadWatts / vp;
-    const std::optional<Wire> primaryWire = chooseWire(primaryAmps, input.ampsPerMm2);
+    const std::optional<Wire> primaryWire = chooseWire(primaryCurrent(input), input.ampsPerMm2);
     if (!primaryWire) {
         return std::nullopt;
     }
-    const double dp = primaryWire->diameterMm;
-
     double allowance = 0; // never reset: it carries over to larger cores
-    // Filled anew on every pass that fits; made once, since the loop may pass hundreds of times.
-    DesignDetails design{};
     for (const Lamination& lamination : laminations) {
         const double a = lamination.tongueMm / 10;
-        const double windowArea = 0.75 * a * a;
-        const double windowHeight = 1.5 * a;
         double b = a;
         for (;;) {
-            const double section = a * b;
-            Turns turns{};
-            Builds builds{};
-            Layers layers{};
-            turns.primary = vp * 100000000 / (4.44 * input.frequency * section * input.gauss);
-            double occupied = 0;
-            for (std::size_t i = 0; i < secondaries.size(); ++i) {
-                const SecondaryDemand& s = secondaries[i];
-                turns.secondary[i] = s.volts * turns.primary * (1 + allowance) / vp;
-                layers.secondary[i] = layerCount(s.wire.diameterMm, turns.secondary[i], windowHeight);
-                builds.secondary[i] = secondaryBuild(s.wire.diameterMm, layers.secondary[i]);
-                occupied += turns.secondary[i] / s.wire.turnsPerCm2 + 0.09 * windowHeight;
+            std::variant<DesignDetails, WindowOverflow> sized =
+                sizeOnCore(input, *primaryWire, {lamination, b}, allowance, ironGrams);
+            if (DesignDetails* design = std::get_if<DesignDetails>(&sized)) {
+                return *design;
             }
-            layers.primary = layerCount(dp, turns.primary, windowHeight);
-            builds.primary = primaryBuild(dp, layers.primary);
-            occupied += turns.primary / primaryWire->turnsPerCm2;
-
-            if (!(0.55 * windowArea >= occupied)) {
-                if (const std::optional<double> deeper = deeperStack(a, b)) {
-                    b = *deeper;
-                    continue;
-                }
+            const std::optional<double> deeper = deeperStack(a, b);
+            if (!deeper) {
                 break;
             }
-
-            design.primaryVolts = vp;
-            design.frequency = input.frequency;
-            design.gauss = input.gauss;
-            design.ampsPerMm2 = input.ampsPerMm2;
-            design.loadWatts = input.loadWatts;
-            design.tongueCm = a;
-            design.stackCm = b;
-            design.occupiedCm2 = occupied;
-            design.primaryAmps = primaryAmps;
-            design.secondaryCount = secondaries.size();
-            const IronWeights iron = ironWeights(lamination, b);
-            ironGrams = iron.eGrams + iron.iGrams;
-            design.eGrams = iron.eGrams;
-            design.iGrams = iron.iGrams;
-            design.ironWatts = ironWatts(ironGrams);
-
-            const double primaryMetres = 0.02 * turns.primary * (a + b + 2 * builds.primary);
-            const double primaryOhms = copperOhms(primaryMetres, dp);
-            design.primary = {*primaryWire,   turns.primary,
-                              layers.primary, builds.primary,
-                              primaryMetres,  copperGrams(primaryMetres, primaryWire->metresPerKg),
-                              primaryOhms};
-
-            double radius = builds.primary + 0.1;
-            double secondaryCopperWatts = 0;
-            double secondaryGrams = 0;
-            bool regulated = true;
-            for (std::size_t i = 0; i < secondaries.size(); ++i) {
-                const SecondaryDemand& s = secondaries[i];
-                const double metres =
-                    0.02 * turns.secondary[i] * (a + b + 2 * builds.secondary[i] + 4 * radius);
-                radius += builds.secondary[i];
-                const double ohms = copperOhms(metres, s.wire.diameterMm);
-                const double grams = copperGrams(metres, s.wire.metresPerKg);
-                secondaryCopperWatts += s.amps * s.amps * ohms;
-                secondaryGrams += grams;
-                const SecondaryVoltages volts =
-                    secondaryVoltages(turns.secondary[i], turns.primary, vp, primaryOhms, ohms, s.amps);
-                design.secondaryRows[i] = {{s.wire, turns.secondary[i], layers.secondary[i],
-                                            builds.secondary[i], metres, grams, ohms},
-                                           s.volts,
-                                           s.amps,
-                                           volts.unload};
-                if (s.volts - volts.loaded > 0.05) {
-                    regulated = false;
-                    break;
-                }
-            }
-            if (!regulated) {
-                allowance += 0.01;
-                continue;
-            }
-
-            const double primaryCopperWatts = primaryAmps * primaryAmps * primaryOhms;
-            design.copperWatts = primaryCopperWatts + secondaryCopperWatts;
-            const Efficiency eff =
-                efficiency(input.loadWatts, design.ironWatts, primaryCopperWatts, secondaryCopperWatts);
-            design.efficiencyPercent = eff.percent;
-            design.inputWatts = eff.inputWatts;
-            design.copperGrams = secondaryGrams + design.primary.grams;
-            design.totalGrams = design.eGrams + (design.iGrams + design.copperGrams);
-            return design;
+            b = *deeper;
         }
     }
     return std::nullopt;

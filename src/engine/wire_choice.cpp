@@ -22,4 +22,19 @@ std::optional<Wire> chooseWire(double amps, double ampsPerMm2) {
     return std::nullopt;
 }
 
+std::optional<Wire> chooseWireOrStrands(double amps, double ampsPerMm2) {
+    if (const std::optional<Wire> single = chooseWire(amps, ampsPerMm2)) {
+        return single;
+    }
+    for (int strands = 2; strands <= mostStrands; ++strands) {
+        for (const Wire& wire : wires) {
+            const double section = 3.14159 * wire.diameterMm * wire.diameterMm / 4;
+            if (strands * section * ampsPerMm2 >= amps) {
+                return Wire{wire.diameterMm, wire.metresPerKg / strands, wire.turnsPerCm2 / strands, strands};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace coilwise

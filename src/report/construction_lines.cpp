@@ -68,7 +68,8 @@ void coreLines(Lines& out, const CoreSheet& core) {
 
 void windingLines(Lines& out, const WindingSheet& w) {
     out.heading(w.noLoadRisePercent ? capitalised(w.winding) : "Primary winding");
-    out.row("Wire", out.general(w.wireMm) + " mm (AWG " + std::to_string(w.awg) + ")");
+    const std::string strands = w.strands > 1 ? std::to_string(w.strands) + " × " : std::string();
+    out.row("Wire", strands + out.general(w.wireMm) + " mm (AWG " + std::to_string(w.awg) + ")");
     out.row("Turns", out.general(w.turns) + " in " + std::to_string(w.layers) + " layers of " +
                          std::to_string(w.turnsPerLayer));
     out.row("Build", out.fixed(w.buildMm, 2) + " mm");

@@ -26,9 +26,11 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace coilwise {
 
+class AlternativesWindow;
 class ConstructionWindow;
 class DialogsPort;
 struct DcOutputChoice;
@@ -92,6 +94,9 @@ private:
     void buildDesignViews();
     // The construction window and the checks' status line follow the last run.
     void showDesignViews();
+    void buildAlternativesView();
+    // Designs every core again on the inputs, when the alternatives window is open.
+    void refreshAlternatives();
     void connectHandlers();
     void setUpKeyboard();
     void keepSelectedOptionsAsTabStops();
@@ -132,6 +137,7 @@ private:
     void menuayuda_Click();
     void menuacercatrafo_Click();
     void menuconstruction_Click();
+    void menualternatives_Click();
     void showPictures();
     void menudcsec_Click();
     void writeDcSecondary(const DcOutputChoice& choice);
@@ -170,6 +176,8 @@ private:
         QString amps;
     };
     std::array<std::optional<DcRow>, 6> dcRows_{};
+    AlternativesWindow* alternativesWindow_ = nullptr; // made on first use, like the construction window
+    QTimer* alternativesPause_ = nullptr;              // waits for a pause in typing before recomputing
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
@@ -216,6 +224,7 @@ private:
     QMenu* menuDesign = nullptr;
     QAction* menuconstruction = nullptr;
     QAction* menudcsec = nullptr;
+    QAction* menualternatives = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
 

@@ -54,6 +54,7 @@ void Form1::showDesignViews() {
     if (constructionWindow_ != nullptr) {
         constructionWindow_->showDesign(record_.details, dcOutputLines(dcOutputRows(), locale_));
     }
+    refreshAlternatives();
 }
 
 } // namespace coilwise

@@ -319,6 +319,7 @@ void Form1::buildMenus() {
 
     buildDesignViews();
     menudcsec = item(menuDesign, "menudcsec", QStringLiteral("Secondary for a DC &output…"));
+    buildAlternativesView();
 
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));

@@ -1,0 +1,99 @@
+#include "alternatives_output.h"
+
+#include "engine/display_mask.h"
+#include "json_writer.h"
+#include "result_json.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace coilwise {
+
+namespace {
+
+void appendNumber(std::string& out, std::string_view key, double value) {
+    out += ", ";
+    appendJsonString(out, key);
+    out += ": ";
+    char digits[32];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void appendBool(std::string& out, std::string_view key, bool value) {
+    out += ", ";
+    appendJsonString(out, key);
+    out += value ? ": true" : ": false";
+}
+
+// Pads a cell to a width counted in characters, so that "×" takes one place.
+std::string cell(const std::string& text, std::size_t width) {
+    std::size_t characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return text + std::string(width > characters ? width - characters : 1, ' ');
+}
+
+} // namespace
+
+AlternativesTable alternativesFor(const DesignInput& input, const Locale& locale) {
+    DesignRecord settings;
+    settings.frec = input.frequency;
+    settings.tiserv = input.service;
+    settings.costofe = input.ironPrice;
+    settings.costocu = input.copperPrice;
+    MemoryWindow typed(settings, locale);
+    typed.setText({Field::labvpri}, input.primary);
+    for (int row = 1; row <= rowCount; ++row) {
+        typed.setText({Field::labvsec, row}, input.volts[static_cast<std::size_t>(row - 1)]);
+        typed.setText({Field::labisec, row}, input.amps[static_cast<std::size_t>(row - 1)]);
+    }
+    return alternatives(typed, settings, locale, {});
+}
+
+void writeAlternativesText(std::ostream& out, const AlternativesTable& table, const Locale& locale) {
+    const auto fixed = [&](double value, std::string_view mask) {
+        return formatMask(value, mask, locale);
+    };
+    out << cell("Core", 14) << cell("Fits", 6) << cell("Fill %", 8) << cell("Weight g", 10)
+        << cell("Cost", 12) << cell("Eff. %", 8) << cell("Rise %", 8) << cell("Winding °C", 12)
+        << "Warnings\n";
+    for (const Alternative& row : table.rows) {
+        out << cell(row.name + (row.calculateChoice ? " *" : ""), 14);
+        if (!row.fits) {
+            out << cell("no", 6) << fixed(row.fillPercent, "##0.0") << '\n';
+            continue;
+        }
+        out << cell(row.radialFit ? "yes" : "area", 6) << cell(fixed(row.fillPercent, "##0.0"), 8)
+            << cell(fixed(row.totalGrams, "######"), 10) << cell(locale.formatCurrency(row.cost), 12)
+            << cell(fixed(row.efficiencyPercent, "##0"), 8)
+            << cell(fixed(row.worstNoLoadRisePercent, "##0.0"), 8)
+            << cell(fixed(row.windingCelsius, "##0"), 12) << row.warnings << '\n';
+    }
+    out << "* the core Calculate chooses; \"area\": the windings fit the window area but not its width\n";
+}
+
+void appendAlternativeJson(std::string& out, const Alternative& row, const Locale& locale) {
+    out += R"({"core": )";
+    appendJsonString(out, row.name);
+    appendNumber(out, "tongue_mm", row.core.lamination.tongueMm);
+    appendNumber(out, "stack_mm", row.core.stackMm);
+    appendBool(out, "custom", row.core.custom);
+    appendBool(out, "calculate_choice", row.calculateChoice);
+    appendBool(out, "fits", row.fits);
+    appendBool(out, "radial_fit", row.radialFit);
+    appendNumber(out, "window_fill_percent", row.fillPercent);
+    if (row.fits) {
+        appendNumber(out, "total_g", row.totalGrams);
+        appendNumber(out, "cost", row.cost);
+        appendNumber(out, "efficiency_percent", row.efficiencyPercent);
+        appendNumber(out, "worst_no_load_rise_percent", row.worstNoLoadRisePercent);
+        appendNumber(out, "winding_temperature_c", row.windingCelsius);
+        appendNumber(out, "warnings", row.warnings);
+    }
+    out += R"(, "result": )";
+    appendResultJson(out, row.run->outcome().outcome, row.run->window(), row.run->record(), locale);
+    out += '}';
+}
+
+} // namespace coilwise

@@ -1,0 +1,41 @@
+#include "exact_decimal.h"
+
+#include <array>
+#include <cstdint>
+
+namespace coilwise {
+
+namespace {
+
+constexpr int largestExactPower = 22;
+
+constexpr std::array<double, largestExactPower + 1> exactPowersOfTen = [] {
+    std::array<double, largestExactPower + 1> powers{};
+    double power = 1;
+    for (double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+} // namespace
+
+std::optional<double> exactDecimal(bool negative, std::string_view digits, int exponent) {
+    while (!digits.empty() && digits.front() == '0') {
+        digits.remove_prefix(1);
+    }
+    if (digits.size() > 15 || exponent < -largestExactPower || exponent > largestExactPower) {
+        return std::nullopt;
+    }
+    std::uint64_t whole = 0;
+    for (const char c : digits) {
+        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    const auto value = static_cast<double>(whole);
+    const double power = exactPowersOfTen[static_cast<std::size_t>(exponent < 0 ? -exponent : exponent)];
+    const double magnitude = exponent < 0 ? value / power : value * power;
+    return negative ? -magnitude : magnitude;
+}
+
+} // namespace coilwise
