@@ -132,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Laminations, CoreSelection,
                          testing::Values(CoreCase{"12", "3", "0.1", "10", "10"},  // smallest, never deeper
                                          CoreCase{"220", "3", "0.1", "13", "16"}, // 13 mm on a 16 mm stack
                                          CoreCase{"220", "3", "1", "16", "16"},
+                                         CoreCase{"220", "3", "1.3", "16", "19"}, // 16 mm on a 19 mm stack
                                          CoreCase{"220", "3", "2", "19", "27"},
                                          CoreCase{"220", "3", "3", "22", "22"}, // after 19 on 19 and 27
                                          CoreCase{"220", "48", "8", "64", "64"}));
