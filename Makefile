@@ -3,7 +3,7 @@
 #   make test   run every test
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils \
-            desktop-file-utils dpkg-dev clang-format
+            desktop-file-utils dpkg-dev clang-format lintian help2man appstream
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 .PHONY: run test sanitize fuzz bench package deps release
@@ -18,17 +18,23 @@ sanitize: deps
 	cmake --build --preset dev
 	ctest --preset dev
 
-# Each file reader is fuzzed for FUZZ_SECONDS, starting from the seed corpus.
+# Each reader is fuzzed for FUZZ_SECONDS, starting from its seed corpus; the last lines show what
+# each run reached (executions and coverage).
 FUZZ_SECONDS ?= 30
+FUZZ_TARGETS := design_file settings_file number_text jsonl_line json_calculation
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	for target in design settings; do \
-	  work=$$(mktemp -d); \
-	  ./build/fuzz/fuzz/fuzz_$${target}_file -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    $$work fuzz/corpus/$$target || exit 1; \
-	  rm -rf $$work; \
-	done
+	@summary=$$(mktemp); \
+	for target in $(FUZZ_TARGETS); do \
+	  work=$$(mktemp -d); log=$$(mktemp); \
+	  ./build/fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $$work fuzz/corpus/$$target 2>$$log || { tail -n 40 $$log; rm -rf $$work $$log $$summary; exit 1; }; \
+	  printf '%-18s %s, %s\n' $$target "$$(grep -o 'cov: [0-9]* ft: [0-9]*' $$log | tail -n 1)" \
+	    "$$(grep -o 'number_of_executed_units: [0-9]*' $$log | sed 's/.*: /executions: /')" >>$$summary; \
+	  rm -rf $$work $$log; \
+	done; \
+	echo "Final coverage of each fuzz target:"; cat $$summary; rm -f $$summary
 
 bench: release
 	./build/release/bench/coilwise_bench

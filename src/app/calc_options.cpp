@@ -33,14 +33,15 @@ public:
     CalcOptions read() {
         CalcOptions options;
         bool designOptions = false;
+        bool optionsEnded = false;
         while (next_ < args_.size()) {
             const std::string& option = args_[next_++];
-            if (option == "--json") {
-                if (options.output == CalcOutput::sheet) {
-                    options.output = CalcOutput::json;
-                }
-            } else if (option == "--jsonl") {
-                options.output = CalcOutput::jsonl;
+            if (optionsEnded) {
+                options.files.push_back(option);
+            } else if (option == "--") {
+                optionsEnded = true;
+            } else if (option == "--json" || option == "--jsonl") {
+                output(option == "--json" ? CalcOutput::json : CalcOutput::jsonl, options);
             } else if (option == "--locale") {
                 options.localeName = value(option);
             } else if (designOption(option, options)) {
@@ -61,12 +62,22 @@ public:
     }
 
 private:
+    static void output(CalcOutput wanted, CalcOptions& options) {
+        if (options.output != CalcOutput::sheet && options.output != wanted) {
+            throw UsageError{"--json and --jsonl exclude each other"};
+        }
+        options.output = wanted;
+    }
+
     bool designOption(const std::string& option, CalcOptions& options) {
         if (option == "--primary") {
             options.design.primary = value(option);
             typedDesign_ = true;
         } else if (option == "--secondary") {
             secondary(value(option), options.design);
+            typedDesign_ = true;
+        } else if (option == "--dc-secondary") {
+            dcSecondary(value(option), options);
             typedDesign_ = true;
         } else if (option == "--frequency") {
             options.design.frequency = frequency(value(option));
@@ -101,6 +112,20 @@ private:
         const auto row = static_cast<std::size_t>(secondaries_++);
         design.volts[row] = text.substr(0, colon);
         design.amps[row] = text.substr(colon + 1);
+    }
+
+    // A DC output takes the next row, or the next two for a centre tap.
+    void dcSecondary(const std::string& text, CalcOptions& options) {
+        std::variant<DcSecondaryOption, std::string> read = readDcSecondaryOption(text, secondaries_ + 1);
+        if (const std::string* reason = std::get_if<std::string>(&read)) {
+            throw UsageError{*reason};
+        }
+        const DcSecondaryOption& dc = std::get<DcSecondaryOption>(read);
+        if (secondaries_ + windingRows(dc.rectifier) > rowCount) {
+            throw UsageError{"at most 5 secondaries"};
+        }
+        secondaries_ += windingRows(dc.rectifier);
+        options.dcSecondaries.push_back(dc);
     }
 
     static std::int16_t frequency(const std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dc_secondary_option.h"
 #include "design_input.h"
 
 #include <optional>
@@ -19,7 +20,8 @@ struct CalcOptions {
     std::optional<std::string> copperPrice;
     std::string localeName; // empty for the system locale
     CalcOutput output = CalcOutput::sheet;
-    std::vector<std::string> files; // design files to calculate instead of the typed design
+    std::vector<std::string> files;               // design files to calculate instead of the typed design
+    std::vector<DcSecondaryOption> dcSecondaries; // rows of the typed design that feed a rectifier
 };
 
 // The arguments after --calc, or a one-line reason why they are no valid use.

@@ -4,9 +4,13 @@
 #include "design_file_input.h"
 #include "design_run.h"
 #include "engine/number_text.h"
+#include "engine/price_range.h"
 #include "exit_status.h"
+#include "files/whole_file.h"
 #include "jsonl_session.h"
-#include "report/sheet_pdf.h"
+#include "report/construction_page.h"
+#include "report/design_sheet.h"
+#include "report/pages_pdf.h"
 #include "result_json.h"
 #include "text_sheet.h"
 #include "ui/qt_locale.h"
@@ -23,14 +27,19 @@ void writeUsage(std::ostream& out) {
     const DesignInput defaults = defaultDesign();
     out << "Usage: coilwise                     the window, untitled design\n";
     out << "       coilwise PATH                the window, opening the design file PATH\n";
-    out << "       coilwise --calc [OPTIONS] [FILE.cwf ...]\n";
+    out << "       coilwise --calc [OPTIONS] [--] [FILE.cwf ...]\n";
     out << "                                    calculate without a window, print the results\n";
+    out << "       coilwise [--] PATH               the same, for a PATH that begins with a hyphen\n";
     out << "       coilwise --pdf OUT.pdf FILE.cwf\n";
     out << "                                    write the design sheet of FILE as a PDF page\n";
     out << "       coilwise --help | --version\n\n";
     out << "Options of --calc:\n";
     out << "  --primary V          primary voltage (default " << defaults.primary << ")\n";
     out << "  --secondary V:A      a secondary's voltage and current, 1 to 5 times, in row order\n";
+    out << "  --dc-secondary VDC:IDC[:bridge|centre-tap|half-wave]\n";
+    out << "                       a secondary for a rectifier and reservoir capacitor (default\n";
+    out << "                       bridge; a centre tap takes two rows), converted to its AC voltage\n";
+    out << "                       and current; in row order with --secondary\n";
     out << "  --frequency 50|60    mains frequency in Hz (default " << defaults.frequency << ")\n";
     out << "  --service S          1|2|3|continuous|discontinuous|random (default " << defaults.service
         << ")\n";
@@ -39,8 +48,15 @@ void writeUsage(std::ostream& out) {
     out << "  --locale NAME        number conventions (default: the system's; C is point-decimal)\n";
     out << "  --json               print the result as one JSON object\n";
     out << "  --jsonl              read designs as JSON objects, one a line, from standard input,\n";
-    out << "                       and print one result line for each\n\n";
-    out << "Exit status: 0 every design calculated, 1 a design was refused, 2 usage or file error.\n";
+    out << "                       and print one result line for each\n";
+    out << "  --                   end of the options: what follows are design files\n\n";
+    out << "Exit status (when several apply, the highest):\n";
+    out << "  0  every design was calculated or cleared (cleared: no secondary in use);\n";
+    out << "     --help and --version\n";
+    out << "  1  a design was refused: an input error, or it cannot be calculated\n";
+    out << "  2  a usage error; a design file that could not be read; an output file that could\n";
+    out << "     not be written; a --jsonl input line that held no design; standard output that\n";
+    out << "     could not be written\n";
 }
 
 int usageError(std::ostream& err, const std::string& reason) {
@@ -48,26 +64,28 @@ int usageError(std::ostream& err, const std::string& reason) {
     return exitUsageError;
 }
 
-// A price as typed in the locale's conventions; negative prices make no sense on a cost sheet.
+// A price as typed in the locale's conventions; negative prices make no sense on a cost sheet, and
+// absurd ones would make the costs unreadable.
 bool readPrice(const std::optional<std::string>& text, const Locale& locale, double& price) {
     if (!text) {
         return true;
     }
     const std::optional<double> value = parseNumber(*text, locale);
-    if (!value || *value < 0) {
+    if (!value || !isPriceInRange(*value)) {
         return false;
     }
     price = *value;
     return true;
 }
 
-int report(std::ostream& out, const DesignRun& run, CalcOutput output) {
+int report(std::ostream& out, const DesignRun& run, CalcOutput output, std::span<const ConvertedDc> dc = {}) {
     if (output == CalcOutput::json) {
         std::string line;
-        appendResultJson(line, run);
+        appendResultJson(line, run, dc);
         out << line << '\n';
     } else {
         writeTextSheet(out, run);
+        writeDcLines(out, dc, run);
     }
     return run.refused() ? exitRefused : exitCalculated;
 }
@@ -93,7 +111,13 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         return runJsonLines(in, out, err, *locale, options.design);
     }
     if (options.files.empty()) {
-        return report(out, DesignRun(options.design, *locale), options.output);
+        const std::variant<std::vector<ConvertedDc>, std::string> dc =
+            convertDcSecondaries(options.dcSecondaries, options.design, *locale);
+        if (const std::string* reason = std::get_if<std::string>(&dc)) {
+            return usageError(err, *reason);
+        }
+        return report(out, DesignRun(options.design, *locale), options.output,
+                      std::get<std::vector<ConvertedDc>>(dc));
     }
     int status = exitCalculated;
     for (const std::string& file : options.files) {
@@ -113,35 +137,50 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
     return status;
 }
 
-// The sheet of a design file as a PDF page, calculated with the stored settings.
+// The design sheet, and for a calculated design its construction sheet on a second page.
+std::vector<PageDrawing> designPages(const DesignRun& run) {
+    std::vector<PageDrawing> pages{[inputs = sheetInputs(run.window(), run.record())](PageCanvas& canvas) {
+        return drawDesignSheet(canvas, inputs);
+    }};
+    if (const std::optional<DesignDetails>& design = run.record().details) {
+        const ConstructionSheet sheet = constructionSheet(*design);
+        pages.emplace_back(
+            [lines = constructionLines(sheet, designChecks(*design, sheet, run.locale()), run.locale())](
+                PageCanvas& canvas) { return drawConstructionSheet(canvas, lines); });
+    }
+    return pages;
+}
+
+// The sheets of a design file as PDF pages, calculated with the stored settings.
 int writePdf(std::span<const std::string> args, std::ostream& err) {
+    if (!args.empty() && args.front() == "--") {
+        args = args.subspan(1);
+    }
     if (args.size() != 2) {
         return usageError(err, "--pdf takes OUT.pdf FILE.cwf");
     }
-    const std::variant<DesignInput, std::string> design =
-        readDesignInput(QString::fromLocal8Bit(args[1].c_str()), defaultDesign());
+    const QString outPath = QString::fromLocal8Bit(args[0].c_str());
+    const QString designPath = QString::fromLocal8Bit(args[1].c_str());
+    if (isSameFile(outPath, designPath)) {
+        err << "coilwise: " << args[0] << ": this is the design file itself; it is not overwritten\n";
+        return exitUsageError;
+    }
+    const std::variant<DesignInput, std::string> design = readDesignInput(designPath, defaultDesign());
     if (const std::string* reason = std::get_if<std::string>(&design)) {
         err << "coilwise: " << args[1] << ": " << *reason << "\n";
         return exitUsageError;
     }
     const QtLocale locale(QLocale::system());
     const DesignRun run(std::get<DesignInput>(design), locale);
-    if (!writeDesignSheetPdf(QString::fromLocal8Bit(args[0].c_str()),
-                             sheetInputs(run.window(), run.record()))) {
-        err << "coilwise: " << args[0] << ": the design sheet could not be written\n";
+    if (!writePagesPdf(outPath, designPages(run))) {
+        err << "coilwise: " << args[0]
+            << ": the design sheet could not be written (only a regular file or a new name is written)\n";
         return exitUsageError;
     }
     return exitCalculated;
 }
 
-} // namespace
-
-bool wantsCommandLine(std::span<const std::string> args) {
-    return !args.empty() && args.front().starts_with('-');
-}
-
-int runCommandLine(std::span<const std::string> args, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+int runCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         writeUsage(err);
         return exitUsageError;
@@ -166,6 +205,28 @@ int runCommandLine(std::span<const std::string> args, std::istream& in, std::ost
     }
     return usageError(err, (command.starts_with('-') ? "unknown option '" : "unexpected argument '") +
                                command + "'");
+}
+
+} // namespace
+
+bool wantsCommandLine(std::span<const std::string> args) {
+    return !args.empty() && args.front().starts_with('-') && args.front() != "--";
+}
+
+std::span<const std::string> windowArguments(std::span<const std::string> args) {
+    return !args.empty() && args.front() == "--" ? args.subspan(1) : args;
+}
+
+int runCommandLine(std::span<const std::string> args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    const int status = runCommand(args, in, out, err);
+    // A full disk or a closed standard output must not pass for success. (A reader that has gone
+    // away ends the program by SIGPIPE, quietly, as other tools end.)
+    if (!out.flush()) {
+        err << "coilwise: standard output could not be written\n";
+        return exitUsageError;
+    }
+    return status;
 }
 
 } // namespace coilwise

@@ -19,7 +19,8 @@ DesignRecord recordFor(const DesignInput& input) {
 } // namespace
 
 DesignRun::DesignRun(const DesignInput& input, const Locale& locale)
-    : record_(recordFor(input)), window_(record_, locale), outcome_(calculate(input, locale)) {}
+    : locale_(locale), record_(recordFor(input)), window_(record_, locale),
+      outcome_(calculate(input, locale)) {}
 
 Outcome DesignRun::calculate(const DesignInput& input, const Locale& locale) {
     window_.setText({Field::labvpri}, input.primary);

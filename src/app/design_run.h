@@ -18,11 +18,13 @@ public:
     bool refused() const { return outcome_ == Outcome::inputError || outcome_ == Outcome::cannotCalculate; }
     const DesignRecord& record() const { return record_; }
     const MemoryWindow& window() const { return window_; }
+    const Locale& locale() const { return locale_; }
     std::string text(Field field, int row = 0) const { return window_.text({field, row}); }
 
 private:
     Outcome calculate(const DesignInput& input, const Locale& locale);
 
+    const Locale& locale_;
     DesignRecord record_;
     MemoryWindow window_;
     Outcome outcome_;

@@ -1,5 +1,6 @@
 #include "jsonl_input.h"
 
+#include "engine/price_range.h"
 #include "json_reader.h"
 
 #include <cmath>
@@ -49,8 +50,8 @@ std::int16_t whole(std::string_view key, const JsonValue& value) {
 
 double price(std::string_view key, const JsonValue& value) {
     const double* number = value.as<double>();
-    if (!number || *number < 0) {
-        refuse(key, "a number not below 0");
+    if (!number || !isPriceInRange(*number)) {
+        refuse(key, "a number from 0 to 1000000000");
     }
     return *number;
 }

@@ -1,12 +1,14 @@
 #include "jsonl_session.h"
 
 #include "design_run.h"
+#include "files/text_encoding.h"
 #include "jsonl_input.h"
 #include "result_json.h"
 
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace coilwise {
 
@@ -24,7 +26,12 @@ ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, 
     std::string result;
     int refused = 0;
     int malformed = 0;
+    bool firstLine = true;
     while (std::getline(in, line)) {
+        // Some editors begin a UTF-8 file with a byte-order mark.
+        if (std::exchange(firstLine, false) && line.starts_with(utf8ByteOrderMark)) {
+            line.erase(0, utf8ByteOrderMark.size());
+        }
         if (blank(line)) {
             continue;
         }
@@ -43,6 +50,10 @@ ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, 
         // A program that feeds us a line at a time and waits gets its answer before we wait in turn.
         if (in.rdbuf()->in_avail() <= 0) {
             out.flush();
+        }
+        // No one reads the results any more: the caller reports it.
+        if (!out) {
+            return exitUsageError;
         }
     }
     if (malformed > 0) {

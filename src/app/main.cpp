@@ -5,13 +5,15 @@
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!coilwise::wantsCommandLine(args)) {
-        return coilwise::runWindow(argc, argv, args);
+        const std::span<const std::string> path = coilwise::windowArguments(args);
+        return coilwise::runWindow(argc, argv, {path.begin(), path.end()});
     }
     // Drawing the sheet needs the fonts of a graphical application, but never a display.
     std::unique_ptr<QGuiApplication> fonts;

@@ -1,5 +1,6 @@
 #include "result_json.h"
 
+#include "construction_json.h"
 #include "json_writer.h"
 
 #include <charconv>
@@ -67,7 +68,7 @@ void appendFields(std::string& out, const MemoryWindow& window) {
 
 } // namespace
 
-void appendResultJson(std::string& out, const DesignRun& run) {
+void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc) {
     const MemoryWindow& window = run.window();
     out += R"({"outcome": ")";
     out += outcomeName(run.outcome());
@@ -84,6 +85,15 @@ void appendResultJson(std::string& out, const DesignRun& run) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, run.record().q).ptr);
     out += R"(, "fields": )";
     appendFields(out, window);
+    if (run.outcome() == Outcome::ok && run.record().details) {
+        const DesignDetails& design = *run.record().details;
+        const ConstructionSheet sheet = constructionSheet(design);
+        appendConstructionJson(out, sheet, designChecks(design, sheet, run.locale()));
+    }
+    if (!dc.empty()) {
+        out += R"(, "dc": )";
+        appendDcJson(out, dc, run);
+    }
     out += '}';
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dc_secondary_option.h"
 #include "design_run.h"
 
 #include <string>
@@ -8,8 +9,8 @@
 namespace coilwise {
 
 // The run as one line of JSON (no line end): outcome, message lines, beep, focus, the count of
-// secondaries and every field's text.
-void appendResultJson(std::string& out, const DesignRun& run);
+// secondaries and every field's text; then the rows converted from a DC output, when there are any.
+void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc = {});
 
 // The line that stands for an input line that held no design.
 void appendErrorJson(std::string& out, std::string_view reason);

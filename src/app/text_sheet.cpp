@@ -1,6 +1,7 @@
 #include "text_sheet.h"
 
 #include "engine/window_port.h"
+#include "report/construction_lines.h"
 
 #include <ostream>
 #include <string_view>
@@ -93,12 +94,27 @@ void writeRefusal(std::ostream& out, const DesignRun& run) {
     }
 }
 
+// The construction sheet follows the results, after a blank line.
+void writeConstruction(std::ostream& out, const DesignRun& run) {
+    if (!run.record().details) {
+        return;
+    }
+    const DesignDetails& design = *run.record().details;
+    const ConstructionSheet sheet = constructionSheet(design);
+    out << '\n';
+    for (const SheetLine& line :
+         constructionLines(sheet, designChecks(design, sheet, run.locale()), run.locale())) {
+        out << line.text << '\n';
+    }
+}
+
 } // namespace
 
 void writeTextSheet(std::ostream& out, const DesignRun& run) {
     switch (run.outcome()) {
     case Outcome::ok:
         SheetWriter(out, run).write();
+        writeConstruction(out, run);
         return;
     case Outcome::cleared:
         out << "No secondary in use: nothing to calculate.\n";

@@ -35,7 +35,7 @@ private:
     }
     std::int16_t countRowsInUse() const;
     void blankRowsNotInUse();
-    void writeResults(const CoreDesign& design, double loadWatts);
+    void writeResults(const DesignDetails& design, double loadWatts);
     void writeCosts(double ironGrams);
 
     DesignRecord& record_;
@@ -139,24 +139,25 @@ Outcome Run::execute() {
 
     const SizingInput input{
         vp, std::span(demands.data(), q), loadWatts, record_.frec, record_.gauss, record_.deltadia};
-    const std::optional<CoreDesign> design = sizeCore(input, record_.pesofe);
+    std::optional<DesignDetails> design = sizeCore(input, record_.pesofe);
     if (!design) {
         return cannotCalculate();
     }
     writeResults(*design, loadWatts);
+    record_.details = std::move(design);
     record_.archivomodif = true;
     return Outcome::ok;
 }
 
-void Run::writeResults(const CoreDesign& design, double loadWatts) {
+void Run::writeResults(const DesignDetails& design, double loadWatts) {
     write(Field::labnpri, mask(design.primary.turns, "######"));
-    write(Field::labalambpri, formatGeneral(design.primary.wireMm, locale_));
+    write(Field::labalambpri, formatGeneral(design.primary.wire.diameterMm, locale_));
     write(Field::labpesoprim, mask(design.primary.grams, "#######"));
     write(Field::labrprim, mask(design.primary.ohms, "#####0.000"));
     for (int i = 1; i <= record_.q; ++i) {
-        const SecondaryResult& s = design.secondaries[static_cast<std::size_t>(i - 1)];
+        const SecondaryDetails& s = design.secondaryRows[static_cast<std::size_t>(i - 1)];
         write(Field::labesp, i, mask(s.winding.turns, "######"));
-        write(Field::labalam, i, mask(s.winding.wireMm, "#0.00"));
+        write(Field::labalam, i, mask(s.winding.wire.diameterMm, "#0.00"));
         write(Field::labcob, i, mask(s.winding.grams, "#####0"));
         write(Field::labres, i, mask(s.winding.ohms, "#####0.000"));
         write(Field::vacvsec, i, mask(s.unloadVolts, "###0.00"));
@@ -190,6 +191,8 @@ void Run::writeCosts(double ironGrams) {
 } // namespace
 
 Outcome Command1_Click(DesignRecord& record, WindowPort& window, const Locale& locale) {
+    // A run that stops leaves no design behind, though the fields keep the earlier results.
+    record.details.reset();
     const Outcome outcome = Run(record, window, locale).execute();
     record.recalcularcosto = false;
     return outcome;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "design_details.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace coilwise {
@@ -22,6 +25,9 @@ struct DesignRecord {
     bool carga = false;
     bool recalcularcosto = false;
     bool archivomodif = false;
+
+    // The last successful run's working values; none after a stopped run or a Clear.
+    std::optional<DesignDetails> details;
 };
 
 struct ServiceConstants {

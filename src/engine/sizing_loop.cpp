@@ -35,9 +35,14 @@ struct Builds {
     std::array<double, 5> secondary;
 };
 
+struct Layers {
+    double primary;
+    std::array<double, 5> secondary;
+};
+
 } // namespace
 
-std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) {
+std::optional<DesignDetails> sizeCore(const SizingInput& input, double& ironGrams) {
     const auto& secondaries = input.secondaries;
     const double vp = input.primaryVolts;
     // The primary current, and so its wire, is the same for every candidate core.
@@ -49,6 +54,8 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
     const double dp = primaryWire->diameterMm;
 
     double allowance = 0; // never reset: it carries over to larger cores
+    // Filled anew on every pass that fits; made once, since the loop may pass hundreds of times.
+    DesignDetails design{};
     for (const Lamination& lamination : laminations) {
         const double a = lamination.tongueMm / 10;
         const double windowArea = 0.75 * a * a;
@@ -58,16 +65,18 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
             const double section = a * b;
             Turns turns{};
             Builds builds{};
+            Layers layers{};
             turns.primary = vp * 100000000 / (4.44 * input.frequency * section * input.gauss);
             double occupied = 0;
             for (std::size_t i = 0; i < secondaries.size(); ++i) {
                 const SecondaryDemand& s = secondaries[i];
                 turns.secondary[i] = s.volts * turns.primary * (1 + allowance) / vp;
-                const double layers = layerCount(s.wire.diameterMm, turns.secondary[i], windowHeight);
-                builds.secondary[i] = secondaryBuild(s.wire.diameterMm, layers);
+                layers.secondary[i] = layerCount(s.wire.diameterMm, turns.secondary[i], windowHeight);
+                builds.secondary[i] = secondaryBuild(s.wire.diameterMm, layers.secondary[i]);
                 occupied += turns.secondary[i] / s.wire.turnsPerCm2 + 0.09 * windowHeight;
             }
-            builds.primary = primaryBuild(dp, layerCount(dp, turns.primary, windowHeight));
+            layers.primary = layerCount(dp, turns.primary, windowHeight);
+            builds.primary = primaryBuild(dp, layers.primary);
             occupied += turns.primary / primaryWire->turnsPerCm2;
 
             if (!(0.55 * windowArea >= occupied)) {
@@ -78,9 +87,16 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
                 break;
             }
 
-            CoreDesign design{};
+            design.primaryVolts = vp;
+            design.frequency = input.frequency;
+            design.gauss = input.gauss;
+            design.ampsPerMm2 = input.ampsPerMm2;
+            design.loadWatts = input.loadWatts;
             design.tongueCm = a;
             design.stackCm = b;
+            design.occupiedCm2 = occupied;
+            design.primaryAmps = primaryAmps;
+            design.secondaryCount = secondaries.size();
             const IronWeights iron = ironWeights(lamination, b);
             ironGrams = iron.eGrams + iron.iGrams;
             design.eGrams = iron.eGrams;
@@ -89,7 +105,9 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
 
             const double primaryMetres = 0.02 * turns.primary * (a + b + 2 * builds.primary);
             const double primaryOhms = copperOhms(primaryMetres, dp);
-            design.primary = {turns.primary, dp, copperGrams(primaryMetres, primaryWire->metresPerKg),
+            design.primary = {*primaryWire,   turns.primary,
+                              layers.primary, builds.primary,
+                              primaryMetres,  copperGrams(primaryMetres, primaryWire->metresPerKg),
                               primaryOhms};
 
             double radius = builds.primary + 0.1;
@@ -107,7 +125,11 @@ std::optional<CoreDesign> sizeCore(const SizingInput& input, double& ironGrams) 
                 secondaryGrams += grams;
                 const SecondaryVoltages volts =
                     secondaryVoltages(turns.secondary[i], turns.primary, vp, primaryOhms, ohms, s.amps);
-                design.secondaries[i] = {{turns.secondary[i], s.wire.diameterMm, grams, ohms}, volts.unload};
+                design.secondaryRows[i] = {{s.wire, turns.secondary[i], layers.secondary[i],
+                                            builds.secondary[i], metres, grams, ohms},
+                                           s.volts,
+                                           s.amps,
+                                           volts.unload};
                 if (s.volts - volts.loaded > 0.05) {
                     regulated = false;
                     break;

@@ -28,10 +28,24 @@ std::optional<std::int16_t> fileInteger(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
+std::string singleLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        if (text[pos] == '\r' || text[pos] == '\n') {
+            line += ' ';
+            pos += text.compare(pos, 2, "\r\n") == 0 ? 1 : 0;
+        } else {
+            line += text[pos];
+        }
+    }
+    return line;
+}
+
 std::string writeDesignFile(const DesignInputs& inputs) {
     std::string text;
     const auto line = [&text](std::string_view content) {
-        text += content;
+        text += singleLine(content);
         text += "\r\n";
     };
     line(designFileHeader);

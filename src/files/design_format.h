@@ -22,6 +22,10 @@ struct DesignInputs {
     std::string notes;
 };
 
+// The text with each line break (CR LF, CR or LF) replaced by one blank: a field's text as one
+// line of the file.
+std::string singleLine(std::string_view text);
+
 // The file's bytes: header, 31 hyphens, service, frequency, n, the rows, primary and notes, each
 // line ended by CR LF.
 std::string writeDesignFile(const DesignInputs& inputs);
@@ -52,7 +56,8 @@ struct DesignReadResult {
 // Reads every record of the file into the sink; the last one wins.
 DesignReadResult readDesignFile(std::string_view bytes, DesignFileSink& sink);
 
-// A count or index read from a file: rounded half to even, none when it does not fit 16 bits.
+// A count or index read from a file: rounded half to even, none when it does not fit 16 bits
+// (the range is checked on the double, before any conversion).
 std::optional<std::int16_t> fileInteger(double value);
 
 } // namespace coilwise

@@ -93,6 +93,22 @@ std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view text
     return std::pair{code, length};
 }
 
+// The text in Windows-1252, or none when a character has no place in it.
+std::optional<std::string> toWindows1252(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto decoded = decodeUtf8(utf8, pos);
+        const std::optional<unsigned char> byte = decoded ? toCp1252(decoded->first) : std::nullopt;
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes += static_cast<char>(*byte);
+        pos += decoded->second;
+    }
+    return bytes;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes) {
@@ -107,6 +123,10 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::string decodeFileText(std::string_view bytes) {
+    const bool marked = bytes.starts_with(utf8ByteOrderMark);
+    if (marked) {
+        bytes.remove_prefix(utf8ByteOrderMark.size());
+    }
     if (isValidUtf8(bytes)) {
         return std::string(bytes);
     }
@@ -119,18 +139,12 @@ std::string decodeFileText(std::string_view bytes) {
 }
 
 std::string encodeFileText(std::string_view utf8) {
-    std::string bytes;
-    bytes.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto decoded = decodeUtf8(utf8, pos);
-        const std::optional<unsigned char> byte = decoded ? toCp1252(decoded->first) : std::nullopt;
-        if (!byte) {
-            return std::string(utf8);
-        }
-        bytes += static_cast<char>(*byte);
-        pos += decoded->second;
+    // Bytes such as "\xC2\xB1" are two Windows-1252 characters and valid UTF-8 for one other.
+    if (const std::optional<std::string> single = toWindows1252(utf8);
+        single && decodeFileText(*single) == utf8) {
+        return *single;
     }
-    return bytes;
+    return std::string(utf8ByteOrderMark) + std::string(utf8);
 }
 
 } // namespace coilwise

@@ -1,17 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace coilwise {
 
-// The file's bytes; none when it cannot be opened or read.
+// Far above any design or settings file; a larger file is refused unread.
+inline constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
+
+// The bytes of a regular file of at most maxFileBytes; none when the file cannot be opened or
+// read, is anything but a regular file (a FIFO or a device is refused without waiting on it), or
+// is larger.
 std::optional<std::string> readWholeFile(const QString& path);
 
-// Replaces the file as a whole, through a temporary file renamed over it: a write that fails at
-// any point leaves the old file as it was. False on any failure.
+// True when both paths name one existing file (hard and symbolic links included).
+bool isSameFile(const QString& first, const QString& second);
+
+// Replaces a regular file, or creates a new one, as a whole: the bytes go to a hidden temporary
+// file beside it (".NAME.coilwise-XXXXXX"), which is then renamed over it, so a write that fails
+// at any point leaves the old file as it was. Temporaries of the same name left by an interrupted
+// save are removed after a successful one. In a folder where no temporary file can be created, an
+// existing file is written directly instead. Anything but a regular file at the path is refused.
+// False on any failure.
 bool writeWholeFile(const QString& path, std::string_view bytes);
 
 } // namespace coilwise

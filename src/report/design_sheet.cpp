@@ -2,6 +2,7 @@
 
 #include "version.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdlib>
@@ -21,9 +22,44 @@ const PageFont headingFont{.name = "Arial", .points = 12, .bold = true, .underli
 const PageFont serviceFont{.name = "Arial", .points = 10};
 const PageFont tableFont{.name = "Arial", .points = 9};
 
-std::string gap(std::size_t blanks) {
-    return std::string(blanks, ' ');
-}
+// A column label, centred over its column by its measured width.
+struct Heading {
+    const char* label;
+    int centre;
+};
+
+// Over the primary table's six columns, the secondaries table's seven and the construction boxes.
+constexpr std::array<Heading, 6> primaryHeadings{{
+    {"Volts", 1717},
+    {"Freq.(Hz)", 3352},
+    {"Turns", 4987},
+    {"Dia.(mm)", 6622},
+    {"Weight(g)", 8257},
+    {"Rs(ohms)", 9892},
+}};
+
+constexpr std::array<Heading, 7> secondaryHeadings{{
+    {"Volts", 1610},
+    {"Amps.", 3010},
+    {"v Unload", 4410},
+    {"Turns", 5810},
+    {"Dia.(mm)", 7210},
+    {"Weight(g)", 8610},
+    {"Rs(ohms)", 10010},
+}};
+
+constexpr std::array<Heading, 4> ironHeadings{{
+    {"Iron", 1600},
+    {"Depth(mm)", 3000},
+    {"Weight E (g)", 4400},
+    {"Weight I (g)", 5800},
+}};
+
+constexpr std::array<Heading, 3> weightHeadings{{
+    {"Weight cu (g)", 1600},
+    {"Total weight (g)", 3000},
+    {"Cost", 5800},
+}};
 
 // A value centred in its box: the column's middle and the value's top.
 struct Centred {
@@ -122,11 +158,9 @@ private:
     }
 
     bool primaryBlock() {
-        const std::string header = "Volts" + gap(14) + "Freq.(Hz)" + gap(9) + "Turns" + gap(13) + "Dia.(mm)" +
-                                   gap(10) + "Weight(g)" + gap(9) + "Rs(ohms)";
         if (!write(headingFont, {570, 1890}, "Primary") ||
-            !write(serviceFont, {3000, 1900}, inputs_.tiposervicio) ||
-            !write(tableFont, {1550, 2350}, header) || !canvas_.setPen(PagePen::grid) ||
+            !write(serviceFont, {3000, 1900}, inputs_.tiposervicio) || !canvas_.setFont(tableFont) ||
+            !headings(primaryHeadings, 2350) || !canvas_.setPen(PagePen::grid) ||
             !canvas_.rectangle({900, 2580}, {rightEdge, 2850})) {
             return false;
         }
@@ -161,11 +195,7 @@ private:
         return true;
     }
 
-    bool secondariesHeader() {
-        const std::string header = "Volts" + gap(11) + "Amps." + gap(9) + "v Unload" + gap(9) + "Turns" +
-                                   gap(9) + "Dia.(mm)" + gap(7) + "Weight(g)" + gap(7) + "Rs(ohms)";
-        return write(tableFont, {1420, 3760}, header);
-    }
+    bool secondariesHeader() { return canvas_.setFont(tableFont) && headings(secondaryHeadings, 3760); }
 
     bool constructionHeading() { return write(headingFont, {570, 4440 + offset_}, "Construction"); }
 
@@ -195,13 +225,10 @@ private:
 
     bool lowerLabels() {
         const int r = offset_;
-        return canvas_.setFont(tableFont) &&
-               print({1300, 4900 + r}, gap(3) + "Iron" + gap(8) + "Depth(mm)" + gap(6) + "Weight E (g)" +
-                                           gap(4) + "Weight I (g)") &&
-               print({1150, 5570 + r}, "Weight cu (g)" + gap(2) + "Total weight (g)" + gap(23) + "Cost") &&
-               print({7490, 4750 + r}, "Primary power (W)") && print({7700, 5020 + r}, "Total power (W)") &&
-               print({7770, 5290 + r}, "Iron losses (W)") && print({7500, 5560 + r}, "Copper losses (W)") &&
-               print({7870, 5830 + r}, "Efficiency (%)");
+        return canvas_.setFont(tableFont) && headings(ironHeadings, 4900 + r) &&
+               headings(weightHeadings, 5570 + r) && print({7490, 4750 + r}, "Primary power (W)") &&
+               print({7700, 5020 + r}, "Total power (W)") && print({7770, 5290 + r}, "Iron losses (W)") &&
+               print({7500, 5560 + r}, "Copper losses (W)") && print({7870, 5830 + r}, "Efficiency (%)");
     }
 
     bool values() {
@@ -242,6 +269,14 @@ private:
     bool centredText(int centre, int top, const std::string& text, std::size_t characters) {
         const std::optional<int> left = centredLeft(centre, characters);
         return left && print({*left, top}, text);
+    }
+
+    // Labels in the current font, each centred over its column by its real width.
+    template <std::size_t N> bool headings(const std::array<Heading, N>& row, int top) {
+        return std::all_of(row.begin(), row.end(), [this, top](const Heading& heading) {
+            const std::string label = heading.label;
+            return print({heading.centre - canvas_.textWidth(label) / 2, top}, label);
+        });
     }
 
     bool write(const PageFont& font, PagePoint at, const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include "paint_sheet.h"
 
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace coilwise {
@@ -11,6 +12,15 @@ void printDesignSheet(DialogsPort& dialogs, const SheetInputs& inputs) {
     if (dialogs.printDialog(printer)) {
         paintDesignSheet(printer, inputs);
     }
+}
+
+void previewDesignSheet(DialogsPort& dialogs, const SheetInputs& inputs, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("designSheetPreview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&inputs](QPrinter* target) { paintDesignSheet(*target, inputs); });
+    dialogs.runModal(preview);
 }
 
 } // namespace coilwise

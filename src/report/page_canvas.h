@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace coilwise {
@@ -23,6 +24,9 @@ struct PageFont {
     friend bool operator==(const PageFont&, const PageFont&) = default;
 };
 
+// The width of a text in a font, in twips, as the page that will show it measures it.
+using TextMeasure = std::function<int(const PageFont& font, const std::string& text)>;
+
 // The frame pen draws the title frame and the closing rule, the grid pen the table lines.
 enum class PagePen { frame, grid };
 
@@ -39,6 +43,8 @@ public:
     virtual bool rectangle(PagePoint corner, PagePoint opposite) = 0;
     // Black UTF-8 text on one line, its top-left corner at the point.
     virtual bool text(PagePoint topLeft, const std::string& text) = 0;
+    // How wide the text would be drawn in the font set last, in twips; the page is not touched.
+    virtual int textWidth(const std::string& text) = 0;
 };
 
 } // namespace coilwise

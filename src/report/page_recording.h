@@ -33,15 +33,22 @@ using PageOperation = std::variant<PageFont, PagePen, PageLine, PageRectangle, P
 
 // A page held in memory. A print job cannot be taken back once the printer has begun it, so the
 // sheet is drawn here first and reaches the printer only when it has been drawn to its end.
+// Texts are measured as the page it will be replayed on measures them.
 class PageRecording final : public PageCanvas {
 public:
-    bool setFont(const PageFont& font) override { return add(font); }
+    explicit PageRecording(TextMeasure measure) : measure_(std::move(measure)) {}
+
+    bool setFont(const PageFont& font) override {
+        font_ = font;
+        return add(font);
+    }
     bool setPen(PagePen pen) override { return add(pen); }
     bool line(PagePoint from, PagePoint to) override { return add(PageLine{from, to}); }
     bool rectangle(PagePoint corner, PagePoint opposite) override {
         return add(PageRectangle{corner, opposite});
     }
     bool text(PagePoint topLeft, const std::string& text) override { return add(PageText{topLeft, text}); }
+    int textWidth(const std::string& text) override { return measure_(font_, text); }
 
     const std::vector<PageOperation>& operations() const { return operations_; }
     // Draws the page again on another canvas, stopping at the first operation it refuses.
@@ -53,6 +60,8 @@ private:
         return true;
     }
 
+    TextMeasure measure_;
+    PageFont font_;
     std::vector<PageOperation> operations_;
 };
 

@@ -8,7 +8,7 @@
 namespace coilwise {
 
 bool paintDesignSheet(QPaintDevice& device, const SheetInputs& inputs) {
-    PageRecording sheet;
+    PageRecording sheet(deviceTextMeasure(device));
     if (!drawDesignSheet(sheet, inputs)) {
         return false;
     }

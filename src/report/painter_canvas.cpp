@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QRectF>
 #include <QString>
+#include <cmath>
 
 namespace coilwise {
 
@@ -19,7 +20,29 @@ constexpr double twipsPerInch = 1440.0;
 constexpr int framePenPixels = 4;
 constexpr int gridPenPixels = 1;
 
+QFont pageFont(const PageFont& font) {
+    QFont chosen(QString::fromStdString(font.name));
+    chosen.setStyleHint(QFont::SansSerif);
+    chosen.setPointSize(font.points);
+    chosen.setBold(font.bold);
+    chosen.setItalic(font.italic);
+    chosen.setUnderline(font.underline);
+    return chosen;
+}
+
+int widthInTwips(const QFont& font, const QPaintDevice& device, const std::string& text) {
+    const QFontMetricsF metrics(font, &device);
+    return static_cast<int>(std::lround(metrics.horizontalAdvance(QString::fromStdString(text)) *
+                                        twipsPerInch / device.logicalDpiX()));
+}
+
 } // namespace
+
+TextMeasure deviceTextMeasure(const QPaintDevice& device) {
+    return [&device](const PageFont& font, const std::string& text) {
+        return widthInTwips(pageFont(font), device, text);
+    };
+}
 
 PainterCanvas::PainterCanvas(QPainter& painter)
     : painter_(painter), pixelsPerTwipX_(painter.device()->logicalDpiX() / twipsPerInch),
@@ -28,13 +51,7 @@ PainterCanvas::PainterCanvas(QPainter& painter)
 }
 
 bool PainterCanvas::setFont(const PageFont& font) {
-    QFont chosen(QString::fromStdString(font.name));
-    chosen.setStyleHint(QFont::SansSerif);
-    chosen.setPointSize(font.points);
-    chosen.setBold(font.bold);
-    chosen.setItalic(font.italic);
-    chosen.setUnderline(font.underline);
-    painter_.setFont(chosen);
+    painter_.setFont(pageFont(font));
     return painter_.isActive();
 }
 
@@ -59,6 +76,10 @@ bool PainterCanvas::text(PagePoint topLeft, const std::string& text) {
     const QPointF baseline = device(topLeft) + QPointF(0, metrics.ascent());
     painter_.drawText(baseline, QString::fromStdString(text));
     return painter_.isActive();
+}
+
+int PainterCanvas::textWidth(const std::string& text) {
+    return widthInTwips(painter_.font(), *painter_.device(), text);
 }
 
 QPointF PainterCanvas::device(PagePoint point) const {

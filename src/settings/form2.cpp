@@ -84,11 +84,12 @@ void Form2::Command1_Click() {
     state_.badtension = false;
 }
 
-// The other lines are taken from the file as it is now, so that the store changes line 1 only.
+// The other lines are taken from the file as it is now, so that the store changes line 1 only;
+// from the main window's copies when the file cannot supply them (it vanished while the dialog was
+// open), so that the store never writes empty lines the next start would reset.
 void Form2::storeVoltage(double volts) {
-    if (const std::optional<SettingsLines> lines = readSettings()) {
-        state_.lines = *lines;
-    }
+    const std::optional<SettingsLines> lines = readSettings();
+    state_.lines = lines ? *lines : host_.settings;
     SettingsLines stored = state_.lines;
     stored.prima = formatMask(volts, "###0.00", host_.locale);
     if (!host_.store(stored)) {

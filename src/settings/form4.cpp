@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "engine/number_text.h"
+#include "engine/price_range.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs_port.h"
 #include "ui/field_events.h"
@@ -15,13 +16,14 @@ namespace coilwise {
 
 namespace {
 
-// A price begins with a digit and reads as a whole as a number that is not negative.
+// A price begins with a digit and reads as a whole as a number that is not negative and not
+// beyond any real price.
 std::optional<double> price(const std::string& text, const Locale& locale) {
     if (text.empty() || text[0] < '0' || text[0] > '9') {
         return std::nullopt;
     }
     const std::optional<double> value = parseNumber(text, locale);
-    if (!value || *value < 0) {
+    if (!value || !isPriceInRange(*value)) {
         return std::nullopt;
     }
     return value;
@@ -124,11 +126,11 @@ void Form4::Command1_Click() {
     state_.costError = false;
 }
 
-// Lines 1 to 3 are taken from the file as it is now, so that the store changes the prices only.
+// Lines 1 to 3 are taken from the file as it is now, so that the store changes the prices only;
+// from the main window's copies when the file cannot supply them.
 void Form4::storePrices(double iron, double copper) {
-    if (const std::optional<SettingsLines> lines = readSettings()) {
-        state_.lines = *lines;
-    }
+    const std::optional<SettingsLines> lines = readSettings();
+    state_.lines = lines ? *lines : host_.settings;
     SettingsLines stored = state_.lines;
     stored.hierro = labcostofe->text().toStdString();
     stored.cobre = labcostocu->text().toStdString();

@@ -2,6 +2,7 @@
 
 #include "engine/line_reader.h"
 #include "engine/number_text.h"
+#include "engine/price_range.h"
 
 #include <array>
 #include <cmath>
@@ -16,12 +17,17 @@ template <typename Lines> auto inFileOrder(Lines& lines) {
     return std::array{&lines.prima, &lines.frecue, &lines.servi, &lines.hierro, &lines.cobre};
 }
 
-// An empty price is no price; anything else must read as a whole number in the locale.
+// An empty price is no price; anything else must read as a whole number in the locale, and one of
+// a size no price has is as damaged as letters. A negative price is a number and stays.
 std::optional<double> price(const std::string& text, const Locale& locale) {
     if (text.empty()) {
         return 0.0;
     }
-    return parseNumber(text, locale);
+    const std::optional<double> value = parseNumber(text, locale);
+    if (!value || !isPriceInRange(std::abs(*value))) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 // The menu item a line names: its leading number rounded half to even. A leading number of 0 or

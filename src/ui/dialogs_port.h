@@ -24,6 +24,7 @@ struct FileRequest {
     QString filter;      // Qt filter text, e.g. "Coilwise files (*.cwf)"
     QString initialPath; // folder and/or file name proposed
     bool confirmReplace = false;
+    QString defaultSuffix; // added to a chosen name that has no extension
 };
 
 // Everything modal the windows show goes through here, so that tests can script the answers and

@@ -7,14 +7,25 @@
 
 namespace coilwise {
 
-// A field is left when the focus moves on inside its window. Focus taken by a message box, another
-// window or a popup is no leave, so a field's check never runs again while its own message is shown.
+// A menu takes no part in the focus order: the focus it takes and gives back is neither a leave nor
+// an entry, so opening a menu neither re-masks a half-typed value nor selects it on return.
+inline bool isMenuFocus(Qt::FocusReason reason) {
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+}
+
+inline Qt::FocusReason focusReason(const QEvent* event) {
+    return static_cast<const QFocusEvent*>(event)->reason();
+}
+
+// A field is left when the focus moves on inside its window. Focus taken by a message box or another
+// window is no leave either, so a field's check never runs again while its own message is shown.
 inline bool isFieldLeave(const QEvent* event) {
-    if (event->type() != QEvent::FocusOut) {
-        return false;
-    }
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return event->type() == QEvent::FocusOut && !isMenuFocus(focusReason(event)) &&
+           focusReason(event) != Qt::ActiveWindowFocusReason;
+}
+
+inline bool isFieldEntry(const QEvent* event) {
+    return event->type() == QEvent::FocusIn && !isMenuFocus(focusReason(event));
 }
 
 // Entering a field selects its text, so that typing replaces it. Deferred, or the mouse press that

@@ -6,6 +6,7 @@
 #include "engine/field_formats.h"
 #include "engine/number_text.h"
 #include "field_events.h"
+#include "screen_centre.h"
 #include "settings/settings_store.h"
 
 #include <QAction>
@@ -36,6 +37,9 @@ Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     showPictures();
     buildMenus();
     connectHandlers();
+    setUpKeyboard();
+    describeFields();
+    buildConveniences();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -48,6 +52,10 @@ void Form1::connectHandlers() {
     }
     for (QLineEdit* input : inputs) {
         input->installEventFilter(this);
+    }
+    for (int i = 1; i <= 5; ++i) {
+        connect(labvsec[i], &QLineEdit::textEdited, this, [this, i] { forgetDcRow(i); });
+        connect(labisec[i], &QLineEdit::textEdited, this, [this, i] { forgetDcRow(i); });
     }
     connect(labobs, &QLineEdit::textChanged, this, &Form1::labobs_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -62,6 +70,7 @@ void Form1::connectHandlers() {
     connect(menumaterial, &QAction::triggered, this, &Form1::menumaterial_Click);
     connect(menuayuda, &QAction::triggered, this, &Form1::menuayuda_Click);
     connect(menuacercatrafo, &QAction::triggered, this, &Form1::menuacercatrafo_Click);
+    connect(menudcsec, &QAction::triggered, this, &Form1::menudcsec_Click);
     for (int i = 1; i <= 2; ++i) {
         connect(Optfrec[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
@@ -86,7 +95,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (edit == nullptr) {
         return QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::FocusIn) {
+    if (isFieldEntry(event)) {
         selectAllOnEntry(edit);
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -213,14 +222,17 @@ void Form1::labobs_Change() {
 
 void Form1::Command1_Click() {
     coilwise::Command1_Click(record_, *this, locale_);
+    showDesignViews();
 }
 
 void Form1::nuevocosto() {
     coilwise::nuevocosto(record_, *this, locale_);
+    showDesignViews();
 }
 
 void Form1::Command2_Click() {
     setWindowTitle(QStringLiteral("Coilwise - untitled"));
+    dcRows_.fill(std::nullopt);
     for (const FieldRef& ref : clearedFields()) {
         setText(ref, {});
     }
@@ -232,6 +244,8 @@ void Form1::Command2_Click() {
     }
     archivoabierto = false;
     record_.archivomodif = false;
+    record_.details.reset();
+    showDesignViews();
 }
 
 void Form1::Optfrec_Click(int Index) {
@@ -290,6 +304,8 @@ bool Form1::storeSettings(const SettingsLines& lines) {
 }
 
 void Form1::Form_Load() {
+    adjustSize();
+    centreOnScreen(*this);
     show();
     finprog = false;
     std::optional<SettingsLines> lines = readSettings();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/dc_output.h"
 #include "engine/design_record.h"
 #include "engine/locale.h"
 #include "engine/window_port.h"
@@ -11,19 +12,25 @@
 #include "settings/settings_format.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace coilwise {
 
+class ConstructionWindow;
 class DialogsPort;
+struct DcOutputChoice;
 enum class Answer;
 
 // The main window: the design record lives in its fields. It is the calculation's window.
@@ -40,9 +47,8 @@ public:
     void setPendingPath(const QString& path) { pendingPath_ = path; }
     // How the program ends at once (Quit, or a save that Quit asked for).
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
-    // Help looks for its pages from the program's folder and starts the viewer through this starter.
+    // Help looks for its pages from the program's folder.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    void setProcessStarter(ProcessStarter start) { startProcess_ = std::move(start); }
     // A recalculation started by the program after a settings change.
     void nuevocosto();
 
@@ -50,10 +56,18 @@ public:
     bool archivomodif() const { return record_.archivomodif; }
     const SettingsLines& settings() const { return settings_; }
     const QString& designName() const { return archivosinruta; }
+    // The winding of a row the DC helper filled, while the row still shows what the helper wrote
+    // and nothing has been typed into it, cleared, opened or started anew since.
+    std::optional<DcSecondary> dcSecondary(int row) const;
+    // Its DC voltages across the mains tolerance, from the last calculation's figures for the row.
+    std::optional<DcVoltages> dcVoltagesOfRow(int row) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // WindowPort
@@ -72,7 +86,19 @@ private:
 
     void buildWidgets();
     void buildMenus();
+    void buildDesignViews();
+    // The construction window and the checks' status line follow the last run.
+    void showDesignViews();
     void connectHandlers();
+    void setUpKeyboard();
+    void keepSelectedOptionsAsTabStops();
+    void describeFields();
+    void buildConveniences();
+    void showRecentDesigns();
+    void openRecentDesign(const QString& path);
+    // Open as the menu command runs it, with the path taken in place of the open dialog's answer.
+    void openWithoutDialog(const QString& path);
+    void rememberDesign(const QString& path);
     QLineEdit* field(FieldRef ref) const;
     void leave(QLineEdit* edit, std::string_view mask);
     bool storeSettings(const SettingsLines& lines);
@@ -80,11 +106,12 @@ private:
     void openFailed(const QString& title, const QString& text);
     void endProgram();
     Answer askToSaveChanges();
+    bool mayDropChanges();
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click() { menuarchsal_Click(); }
-    void menuarchnue_Click() { Command2_Click(); }
+    void menuarchnue_Click();
     void menuarchsal_Click();
     void menuarchguard_Click();
     void menuarchabr_Click();
@@ -101,7 +128,13 @@ private:
     void menumaterial_Click();
     void menuayuda_Click();
     void menuacercatrafo_Click();
+    void menuconstruction_Click();
     void showPictures();
+    void menudcsec_Click();
+    void writeDcSecondary(const DcOutputChoice& choice);
+    void forgetDcRow(int row);
+    void menuPrintPreview_Click();
+    void menuCopyResults_Click();
 
     DialogsPort& dialogs_;
     const Locale& locale_;
@@ -118,11 +151,22 @@ private:
     bool archivoabierto = false;
     bool finprog = false;
     QString pendingPath_;
+    QString presetOpenPath_; // a recent design or a dropped file, standing in for the open dialog
     QString lastChosenName_; // the open dialog proposes the name last chosen in either dialog
     std::function<void()> endProgram_;
     QString programFolder_;
-    ProcessStarter startProcess_ = startDetachedProcess;
     std::unique_ptr<frmAbout> aboutBox_; // at most one, kept until the next About command
+    std::unique_ptr<HelpWindow> helpWindow_;
+    ConstructionWindow* constructionWindow_ = nullptr; // made on first use, a child window of this one
+    QPushButton* constructionStatus_ = nullptr;        // the status line, clickable
+    // Rows the DC helper filled, for this run of the program only (design files keep no trace).
+    struct DcRow {
+        DcSecondary secondary;
+        int firstRow = 0; // the two halves of a centre tap are forgotten together
+        QString volts;
+        QString amps;
+    };
+    std::array<std::optional<DcRow>, 6> dcRows_{};
 
     QLineEdit* labvpri = nullptr;
     QLineEdit* labnpri = nullptr;
@@ -166,8 +210,18 @@ private:
     QAction* menumaterial = nullptr;
     QAction* menuayuda = nullptr;
     QAction* menuacercatrafo = nullptr;
+    QMenu* menuDesign = nullptr;
+    QAction* menuconstruction = nullptr;
+    QAction* menudcsec = nullptr;
     std::array<QAction*, 3> mnufrec{};
     std::array<QAction*, 4> mnuserv{};
+
+    QMenu* menuarch = nullptr;
+    QAction* menuPrintPreview = nullptr;
+    QAction* menuCopyResults = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentItems_; // five, shown as far as the list goes
+    QStringList recentPaths_;
 };
 
 } // namespace coilwise

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include <QDesktopServices>
+#include <QDir>
 
 namespace coilwise {
 
@@ -24,12 +25,24 @@ void Form1::menuacercatrafo_Click() {
     aboutBox_->activateWindow();
 }
 
+// One help window, brought forward when it is already open.
 void Form1::menuayuda_Click() {
-    const QString path = helpIndexPath(programFolder_);
-    if (!startHelpViewer(path, startProcess_)) {
-        dialogs_.message({applicationTitle, QStringLiteral("The help could not be shown.\n") + path,
-                          MessageIcon::critical, MessageButtons::ok, Answer::ok});
+    if (helpWindow_ == nullptr || !helpWindow_->isVisible()) {
+        const std::optional<QString> index = helpIndexPath(programFolder_);
+        if (!index) {
+            dialogs_.message(
+                {applicationTitle,
+                 QStringLiteral("The help could not be shown.\nNo help pages were found beside ") +
+                     QDir::toNativeSeparators(programFolder_),
+                 MessageIcon::critical, MessageButtons::ok, Answer::ok});
+            return;
+        }
+        helpWindow_ = std::make_unique<HelpWindow>(*index);
+        helpWindow_->move(frameGeometry().center() - helpWindow_->rect().center());
     }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 } // namespace coilwise

@@ -15,6 +15,8 @@ namespace coilwise {
 namespace {
 
 const QString errorTitle = QStringLiteral("ERROR");
+// Added to a name typed without an extension, so that the design shows in Open's list.
+const QString designSuffix = QStringLiteral("cwf");
 
 } // namespace
 
@@ -36,20 +38,30 @@ Answer Form1::askToSaveChanges() {
                              MessageIcon::question, MessageButtons::yesNoCancel, Answer::yes});
 }
 
-// The close box asks nothing about a saved design, but unsaved work is never dropped without the
-// same offer to save it that Quit makes; a refused or failed save keeps the window open.
-void Form1::closeEvent(QCloseEvent* event) {
+// Unsaved work is never dropped without the offer to save it that Quit makes: true when the design
+// may go (saved, or the user lets it go), false when the user cancels or the save does not happen.
+bool Form1::mayDropChanges() {
     if (!record_.archivomodif) {
-        event->accept();
-        return;
+        return true;
     }
     const Answer answer = askToSaveChanges();
     if (answer == Answer::yes) {
         finprog = false;
         menuarchguard_Click();
+        return !record_.archivomodif;
     }
-    const bool close = answer == Answer::no || (answer == Answer::yes && !record_.archivomodif);
-    event->setAccepted(close);
+    return answer == Answer::no;
+}
+
+// The close box asks nothing about a saved design; a refused or failed save keeps the window open.
+void Form1::closeEvent(QCloseEvent* event) {
+    event->setAccepted(mayDropChanges());
+}
+
+void Form1::menuarchnue_Click() {
+    if (mayDropChanges()) {
+        Command2_Click();
+    }
 }
 
 void Form1::menuarchsal_Click() {
@@ -74,8 +86,8 @@ void Form1::menuarchsal_Click() {
 }
 
 void Form1::menuarchguard_Click() {
-    const std::optional<QString> chosen =
-        dialogs_.saveFile({QStringLiteral("Coilwise files(*.cwf)"), ruta + archivosinruta, true});
+    const std::optional<QString> chosen = dialogs_.saveFile(
+        {QStringLiteral("Coilwise files(*.cwf)"), ruta + archivosinruta, true, designSuffix});
     if (!chosen) {
         finprog = false;
         return;
@@ -94,6 +106,7 @@ void Form1::menuarchguard_Click() {
         return;
     }
     setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    rememberDesign(archivoenuso);
     if (finprog) {
         endProgram();
         return;
@@ -115,8 +128,13 @@ void Form1::openFailed(const QString& title, const QString& text) {
 
 void Form1::menuarchabr_Click() {
     if (pendingPath_.isEmpty()) {
+        if (!mayDropChanges()) {
+            return;
+        }
         const std::optional<QString> chosen =
-            dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false});
+            !presetOpenPath_.isEmpty()
+                ? presetOpenPath_
+                : dialogs_.openFile({QStringLiteral("Coilwise files (*.cwf)"), lastChosenName_, false, {}});
         if (!chosen) {
             return;
         }
@@ -151,12 +169,13 @@ void Form1::menuarchabr_Click() {
         return;
     }
 
-    if (const ServiceConstants* service = serviceConstants(static_cast<int>(read.service));
-        service != nullptr && read.service == static_cast<int>(read.service)) {
+    // The range is checked on the double: a line such as 1e10 has no integer to convert to.
+    const std::optional<std::int16_t> serviceIndex = fileInteger(read.service);
+    if (const ServiceConstants* service =
+            serviceIndex && read.service == *serviceIndex ? serviceConstants(*serviceIndex) : nullptr) {
         record_.gauss = service->gauss;
         record_.deltadia = service->deltadia;
     }
-    const std::optional<std::int16_t> serviceIndex = fileInteger(read.service);
     if (!serviceIndex || *serviceIndex < 1 || *serviceIndex > 3) {
         record_.recalcularcosto = false;
         return;
@@ -166,6 +185,7 @@ void Form1::menuarchabr_Click() {
     Command1_Click();
     setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
     record_.archivomodif = false;
+    rememberDesign(archivoenuso);
 }
 
 } // namespace coilwise

@@ -1,7 +1,9 @@
 #include "form1.h"
+#include "single_line_field.h"
 #include "twips.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +11,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 namespace coilwise {
 
@@ -56,6 +60,33 @@ QString indexed(const char* name, int index) {
 // than the field so that the longer captions fit.
 QRect headerOver(int fieldLeftTwips, int fieldWidthTwips, int fieldTopTwips) {
     return twipsRect(fieldLeftTwips - 150, fieldTopTwips - 240, fieldWidthTwips + 300, 225);
+}
+
+// These columns stand closer than their captions are long: a header as wide as its column, the
+// blank between two columns shared out, so that no caption runs into the next one or the frame.
+constexpr int generalColumnGap = 75;
+
+QRect headerOverColumn(int fieldLeftTwips, int fieldWidthTwips, int gapTwips, int fieldTopTwips) {
+    return twipsRect(fieldLeftTwips - gapTwips / 2, fieldTopTwips - 240, fieldWidthTwips + gapTwips, 225);
+}
+
+// One font size for a row of captions, the largest at which each fits its own label.
+void fitCaptions(const std::vector<QLabel*>& captions) {
+    constexpr double smallestPoints = 5.0;
+    constexpr double step = 0.25;
+    QFont font = captions.front()->font();
+    const auto allFit = [&captions](const QFont& candidate) {
+        const QFontMetricsF metrics(candidate);
+        return std::all_of(captions.begin(), captions.end(), [&metrics](const QLabel* caption) {
+            return metrics.horizontalAdvance(caption->text()) <= caption->width() - 2;
+        });
+    };
+    while (!allFit(font) && font.pointSizeF() > smallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - step);
+    }
+    for (QLabel* caption : captions) {
+        caption->setFont(font);
+    }
 }
 
 } // namespace
@@ -197,15 +228,13 @@ void Form1::buildWidgets() {
         {&labpesocu, "labpesocu", 4155, "Weight cu (g)", "Copper weight"},
         {&labpesotot, "labpesotot", 5160, "Total weight (g)", "Total weight"},
     }};
-    // These columns stand closer than their captions are long: a little less letter spacing keeps
-    // "Weight cu (g)" and "Total weight (g)" apart.
-    QFont generalHeaderFont = client->font();
-    generalHeaderFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
+    std::vector<QLabel*> generalHeaders;
     for (const Column& c : general) {
         *c.edit = lineEdit(frame5, QLatin1StringView(c.name), twipsRect(c.left, 465, 930, 285), false);
-        label(frame5, QString::fromUtf8(c.header), QString::fromUtf8(c.tooltip), headerOver(c.left, 930, 465))
-            ->setFont(generalHeaderFont);
+        generalHeaders.push_back(label(frame5, QString::fromUtf8(c.header), QString::fromUtf8(c.tooltip),
+                                       headerOverColumn(c.left, 930, generalColumnGap, 465)));
     }
+    fitCaptions(generalHeaders);
 
     QGroupBox* frame8 = group(client, "Frame8", QStringLiteral("Cost"), twipsRect(6465, 4320, 1680, 1605));
     frame8->setToolTip(QStringLiteral("Approximate costs"));
@@ -223,6 +252,7 @@ void Form1::buildWidgets() {
     QGroupBox* frame7 = group(client, "Frame7", QStringLiteral("Notes"), twipsRect(135, 5220, 6270, 705));
     labobs = lineEdit(frame7, QStringLiteral("labobs"), twipsRect(150, 270, 5955, 285), true);
     labobs->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    keepOnOneLine(*labobs);
 
     Command1 = new QPushButton(QStringLiteral("Calculate"), client);
     Command2 = new QPushButton(QStringLiteral("Clear"), client);
@@ -260,7 +290,7 @@ void Form1::buildMenus() {
         action->setObjectName(QLatin1StringView(name));
         return action;
     };
-    QMenu* menuarch = menuBar()->addMenu(QStringLiteral("&File"));
+    menuarch = menuBar()->addMenu(QStringLiteral("&File"));
     menuarch->setObjectName(QStringLiteral("menuarch"));
     menuarchnue = item(menuarch, "menuarchnue", QStringLiteral("&New"));
     menuarchabr = item(menuarch, "menuarchabr", QStringLiteral("&Open"));
@@ -286,6 +316,9 @@ void Form1::buildMenus() {
         choice->setCheckable(true);
     }
     menumaterial = item(menuconfig, "menumaterial", QStringLiteral("&Materials costs"));
+
+    buildDesignViews();
+    menudcsec = item(menuDesign, "menudcsec", QStringLiteral("Secondary for a DC &output…"));
 
     QMenu* menuacerca = menuBar()->addMenu(QStringLiteral("A&bout"));
     menuacerca->setObjectName(QStringLiteral("menuacerca"));

@@ -9,4 +9,8 @@ void Form1::menuarchimp_Click() {
     printDesignSheet(dialogs_, sheetInputs(*this, record_));
 }
 
+void Form1::menuPrintPreview_Click() {
+    previewDesignSheet(dialogs_, sheetInputs(*this, record_), this);
+}
+
 } // namespace coilwise

@@ -13,9 +13,6 @@ namespace coilwise {
 
 namespace {
 
-const QString mailAddress = QStringLiteral("coilwise@example.org");
-const QString webAddress = QStringLiteral("https://coilwise.example.org/");
-
 QLabel* picture(QWidget* parent, const char* name, const QString& resource, QRect area) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1StringView(name));
@@ -46,8 +43,8 @@ QLabel* link(QWidget* parent, const char* name, const QString& caption, const QS
 
 } // namespace
 
-frmAbout::frmAbout(const QString& applicationTitle, LinkOpener openLink, QWidget* parent)
-    : QDialog(parent), openLink_(std::move(openLink)) {
+frmAbout::frmAbout(const QString& applicationTitle, LinkOpener openLink, QWidget* parent, MakerLinks links)
+    : QDialog(parent), openLink_(std::move(openLink)), links_(std::move(links)) {
     setObjectName(QStringLiteral("frmAbout"));
     buildWidgets();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -85,10 +82,12 @@ void frmAbout::buildWidgets() {
     line->setGeometry(twipsRect(240, 2280, 6135, 30));
 
     picture(this, "Picture4", QStringLiteral(":/pictures/lamination.png"), twipsRect(240, 2520, 1440, 1440));
-    Label1 = link(this, "Label1", mailAddress, QStringLiteral("Comments or suggestions are welcome"),
+    Label1 = link(this, "Label1", links_.mail, QStringLiteral("Comments or suggestions are welcome"),
                   twipsRect(1920, 2760, 4455, 300));
-    Label3 = link(this, "Label3", webAddress, QStringLiteral("Visit our web site"),
+    Label3 = link(this, "Label3", links_.web, QStringLiteral("Visit our web site"),
                   twipsRect(1920, 3180, 4455, 300));
+    Label1->setVisible(!links_.mail.isEmpty());
+    Label3->setVisible(!links_.web.isEmpty());
 
     const QRect button = twipsRect(4935, 4365, 1440, 480);
     Picture5 = picture(this, "Picture5", QStringLiteral(":/pictures/ok_pressed.png"), button);
@@ -114,12 +113,12 @@ void frmAbout::Form_Load(const QString& applicationTitle) {
 // The box goes first, so that the mail program or browser comes up in front of the main window.
 void frmAbout::Label1_Click() {
     close();
-    openLink_(QUrl(QStringLiteral("mailto:") + mailAddress));
+    openLink_(QUrl(QStringLiteral("mailto:") + links_.mail));
 }
 
 void frmAbout::Label3_Click() {
     close();
-    openLink_(QUrl(webAddress));
+    openLink_(QUrl(links_.web));
 }
 
 void frmAbout::LabelOK_MouseDown() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "maker_links.h"
+
 #include <QDialog>
 #include <QUrl>
 #include <functional>
@@ -12,13 +14,15 @@ namespace coilwise {
 // Hands a link to the system (mail program, web browser); what happens then is not our concern.
 using LinkOpener = std::function<void(const QUrl& target)>;
 
-// The About box: name, description, version and the maker's two links. Not modal; its OK is a
-// picture with a pressed look, and a hidden default-and-cancel button gives it Enter and Escape.
+// The About box: name, description, version and the maker's two links (each shown only when the
+// build has its address). Not modal; its OK is a picture with a pressed look, and a hidden
+// default-and-cancel button gives it Enter and Escape.
 class frmAbout final : public QDialog {
     Q_OBJECT
 
 public:
-    frmAbout(const QString& applicationTitle, LinkOpener openLink, QWidget* parent = nullptr);
+    frmAbout(const QString& applicationTitle, LinkOpener openLink, QWidget* parent = nullptr,
+             MakerLinks links = builtInMakerLinks());
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +38,7 @@ private:
     void cmdOK_Click() { close(); }
 
     LinkOpener openLink_;
+    MakerLinks links_;
     QLabel* lblDescription = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* Label1 = nullptr;

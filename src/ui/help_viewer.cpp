@@ -2,27 +2,39 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
+#include <QKeyEvent>
+#include <QUrl>
 
 namespace coilwise {
 
-bool startDetachedProcess(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
-}
-
-QString helpIndexPath(const QString& programFolder) {
-    const QString installed =
-        QDir::cleanPath(programFolder + QStringLiteral("/../share/coilwise/help/index.html"));
-    const QString sourceTree = QString::fromUtf8(COILWISE_SOURCE_HELP) + QStringLiteral("/index.html");
-    // With neither present, the viewer tells the user which file is missing.
-    if (!QFileInfo::exists(installed) && QFileInfo::exists(sourceTree)) {
-        return sourceTree;
+std::optional<QString> helpIndexPath(const QString& programFolder) {
+    for (const QString& candidate :
+         {QStringLiteral("/../share/coilwise/help/index.html"), QStringLiteral("/help/index.html")}) {
+        const QString path = QDir::cleanPath(programFolder + candidate);
+        if (QFileInfo::exists(path)) {
+            return path;
+        }
     }
-    return installed;
+    return std::nullopt;
 }
 
-bool startHelpViewer(const QString& helpPath, const ProcessStarter& start) {
-    return start(QStringLiteral("xdg-open"), {helpPath});
+HelpWindow::HelpWindow(const QString& indexPath, QWidget* parent) : QTextBrowser(parent) {
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowFlag(Qt::Window);
+    setOpenExternalLinks(true);
+    resize(760, 600);
+    connect(this, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(documentTitle().isEmpty() ? QStringLiteral("Coilwise Help") : documentTitle());
+    });
+    setSource(QUrl::fromLocalFile(indexPath));
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 } // namespace coilwise

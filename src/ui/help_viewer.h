@@ -1,22 +1,29 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <functional>
+#include <QTextBrowser>
+#include <optional>
+
+class QKeyEvent;
 
 namespace coilwise {
 
-// Starts a program as a process of its own, each argument passed as it is (no shell in between);
-// false when it could not be started. Tests record the calls instead.
-using ProcessStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
-
-bool startDetachedProcess(const QString& program, const QStringList& arguments);
-
 // The help's first page: the installed copy (share/coilwise/help beside the program's bin folder) or,
-// when the program runs from its build tree, the copy in the source tree.
-QString helpIndexPath(const QString& programFolder);
+// when the program runs from its build tree, the copy the build puts beside it; none when neither is
+// there.
+std::optional<QString> helpIndexPath(const QString& programFolder);
 
-// Starts the system's viewer on the help page; false when no viewer could be started.
-bool startHelpViewer(const QString& helpPath, const ProcessStarter& start);
+// The help pages in a window of the program's own, so that help needs no viewer from the desktop.
+// Links between the pages are followed in the window; links out of the help go to the desktop.
+// Escape closes it.
+class HelpWindow final : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(const QString& indexPath, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 } // namespace coilwise

@@ -100,10 +100,15 @@ std::optional<QString> QtDialogs::openFile(const FileRequest& request) {
 }
 
 std::optional<QString> QtDialogs::saveFile(const FileRequest& request) {
-    const QFileDialog::Options options =
-        request.confirmReplace ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), request.initialPath,
-                                               request.filter, nullptr, options));
+    QFileDialog dialog(QApplication::activeWindow(), QString(), request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 void QtDialogs::runModal(QDialog& dialog) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,13 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndOneLineOnStandardError) {
         {{"--calc", "--locale", "C", "--copper-price", "-1"}, "-1"},
         {{"--calc", "--locale", "C", "--copper-price", ""}, "--copper-price"},
         {{"--calc", "--jsonl", "--primary", "220"}, "--jsonl"},
+        {{"--calc", "--json", "--jsonl"}, "--jsonl"},
+        {{"--calc", "--jsonl", "--json"}, "--jsonl"},
+        {{"--calc", "--locale", "C", "--iron-price", "1e308"}, "1e308"},
+        {{"--calc", "--locale", "C", "--iron-price", "1000000000.5"}, "1000000000.5"},
+        {{"--calc", "--locale", "C", "--copper-price", "inf"}, "inf"},
+        {{"--calc", "--locale", "C", "--copper-price", "nan"}, "nan"},
+        {{"--pdf", "--", "sheet.pdf"}, "--pdf"},
         {{"--version", "--calc"}, "--version"},
         {{"--bogus"}, "--bogus"},
         {{"design.cwf"}, "design.cwf"},
@@ -199,6 +207,10 @@ TEST(CommandLine, HelpVersionAndNoArguments) {
     const Invocation help = invoke({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--calc"), std::string::npos);
+    for (const char* told : {"0  every design was calculated or cleared", "1  a design was refused",
+                             "2  a usage error", "standard output"}) {
+        EXPECT_NE(help.out.find(told), std::string::npos) << told;
+    }
     EXPECT_EQ(help.err, "");
 
     const Invocation version = invoke({"--version"});
@@ -209,6 +221,33 @@ TEST(CommandLine, HelpVersionAndNoArguments) {
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.err, help.out);
+}
+
+// A stream whose every write fails, as on a full disk or a closed standard output.
+class FailingBuffer final : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CommandLine, OutputThatCannotBeWrittenIsAnError) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"},
+        {"--version"},
+        {"--calc", "--locale", "C", "--secondary", "12:1"},
+        {"--calc", "--locale", "C", "--secondary", "12:1", "--json"},
+        {"--calc", "--locale", "C", "--jsonl"},
+    };
+    for (const std::vector<std::string>& args : commands) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        std::istringstream in(R"({"labvpri": "220", "labvsec": ["12"], "labisec": ["1"]})"
+                              "\n{}\n");
+        FailingBuffer failing;
+        std::ostream out(&failing);
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine(args, in, out, err), 2);
+        EXPECT_EQ(err.str(), "coilwise: standard output could not be written\n");
+    }
 }
 
 } // namespace

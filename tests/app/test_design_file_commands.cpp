@@ -1,12 +1,19 @@
+#include "app/design_file_input.h"
+#include "app/design_run.h"
 #include "invocation.h"
 #include "report/pdf_text.h"
+#include "report/sheet_pdf.h"
 #include "result_lines.h"
 #include "support/worked_examples.h"
+#include "ui/qt_locale.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace coilwise {
 namespace {
@@ -78,6 +85,46 @@ TEST_F(DesignFileCommands, PdfHoldsTheSheetOfTheDesign) {
     }
 }
 
+QString pageText(const std::string& pdf, int page) {
+    const QString number = QString::number(page);
+    return popplerOutput(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                          number, QString::fromStdString(pdf), QStringLiteral("-")});
+}
+
+TEST_F(DesignFileCommands, PdfPageTwoIsTheConstructionSheetAndPageOneStaysAsItWas) {
+    const std::string design = put("a.cwf", example);
+    const std::string out = path("sheets.pdf");
+    ASSERT_EQ(invoke({"--pdf", out, design}).status, 0);
+    EXPECT_TRUE(
+        pdfInfo(QString::fromStdString(out)).contains(QRegularExpression(QStringLiteral("Pages: +2\\n"))));
+
+    // The design sheet alone, as it was written before there was a second page.
+    const QtLocale locale(QLocale::system());
+    const DesignRun run(
+        std::get<DesignInput>(readDesignInput(QString::fromStdString(design), defaultDesign())), locale);
+    const std::string alone = path("alone.pdf");
+    ASSERT_TRUE(writeDesignSheetPdf(QString::fromStdString(alone), sheetInputs(run.window(), run.record())));
+    EXPECT_EQ(pageText(out, 1), pageText(alone, 1));
+
+    const QString second = pageText(out, 2);
+    for (const char* pattern : {"Construction and checks", "pass +radial_fit: the windings need 8\\.7 mm",
+                                "Core EI 69", "Laminations +44 E", "Turns +1784 in 14 layers of 128",
+                                "0\\.2 mm +215\\.8 m", "Time-lag fuse +160 mA"}) {
+        EXPECT_TRUE(second.contains(QRegularExpression(QLatin1StringView(pattern)))) << pattern << "\n"
+                                                                                     << second.toStdString();
+    }
+}
+
+TEST_F(DesignFileCommands, PdfOfADesignThatCannotBeCalculatedHasOnePage) {
+    const std::string out = path("sheet.pdf");
+    ASSERT_EQ(
+        invoke({"--pdf", out, put("big.cwf", QByteArray(example).replace("1.00\r\n", "20.00\r\n"))}).status,
+        0);
+    EXPECT_TRUE(
+        pdfInfo(QString::fromStdString(out)).contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
+}
+
 TEST_F(DesignFileCommands, PdfFailuresSayWhy) {
     const std::string design = put("a.cwf", example);
     EXPECT_EQ(invoke({"--pdf", path("sheet.pdf")}).status, 2);
@@ -85,6 +132,57 @@ TEST_F(DesignFileCommands, PdfFailuresSayWhy) {
     const Invocation unwritable = invoke({"--pdf", path("no/such/folder/sheet.pdf"), design});
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos);
+}
+
+TEST_F(DesignFileCommands, DoubleHyphenEndsTheOptions) {
+    put("-x.cwf", example);
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const Invocation found = invoke({"--calc", "--locale", "C", "--json", "--", "-x.cwf"});
+    // After "--" even "--json" names a file, and there is none.
+    const Invocation missing = invoke({"--calc", "--", "-x.cwf", "--json"});
+    const Invocation pdf = invoke({"--pdf", "--", "sheet.pdf", "-x.cwf"});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(ResultLine(splitLines(found.out).at(0)).field("labnpri"), "1784");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "coilwise: --json: the file could not be opened\n");
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("sheet.pdf"))));
+
+    const std::vector<std::string> window = {"--", "-x.cwf"};
+    EXPECT_FALSE(wantsCommandLine(window));
+    EXPECT_EQ(std::vector<std::string>(windowArguments(window).begin(), windowArguments(window).end()),
+              std::vector<std::string>{"-x.cwf"});
+}
+
+TEST_F(DesignFileCommands, OnlyRegularFilesOfReasonableSizeAreRead) {
+    ASSERT_EQ(::mkfifo(path("fifo.cwf").c_str(), 0600), 0);
+    QFile big(folder.filePath(QStringLiteral("big.cwf")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(17 * 1024 * 1024));
+    for (const std::string& unreadable : {path("fifo.cwf"), path("big.cwf"), std::string("/dev/zero")}) {
+        const Invocation run = invoke({"--calc", unreadable});
+        EXPECT_EQ(run.status, 2) << unreadable;
+        EXPECT_EQ(run.err, "coilwise: " + unreadable + ": the file could not be opened\n");
+    }
+}
+
+TEST_F(DesignFileCommands, PdfNeverReplacesItsInputOrAnythingButARegularFile) {
+    const std::string design = put("a.cwf", example);
+    ASSERT_EQ(::link(design.c_str(), path("hard.cwf").c_str()), 0);
+    ASSERT_EQ(::mkfifo(path("fifo.pdf").c_str(), 0600), 0);
+    for (const std::string& out : {design, path("./a.cwf"), path("hard.cwf"), path("fifo.pdf"),
+                                   std::string("/dev/null"), folder.path().toStdString()}) {
+        const Invocation run = invoke({"--pdf", out, design});
+        EXPECT_EQ(run.status, 2) << out;
+        EXPECT_TRUE(run.err.starts_with("coilwise: " + out + ": ")) << run.err;
+    }
+    QFile input(QString::fromStdString(design));
+    ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+    EXPECT_EQ(input.readAll(), example);
+    struct stat status {};
+    ASSERT_EQ(::lstat(path("fifo.pdf").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 } // namespace

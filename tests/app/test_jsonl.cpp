@@ -92,7 +92,9 @@ TEST(JsonLines, EachDesignLineGetsItsResultLine) {
 
 TEST(JsonLines, ResultHoldsEveryFieldOnce) {
     const ResultLine result(splitLines(invoke(jsonlArgs, endToEnd).out).at(0));
-    const std::vector<std::string> keys = {"outcome", "message", "beep", "focus", "q", "fields"};
+    // A calculated design also carries its construction sheet and checks, after the fields.
+    const std::vector<std::string> keys = {"outcome", "message", "beep",         "focus",
+                                           "q",       "fields",  "construction", "checks"};
     const auto& members = *result.root().as<JsonValue::Object>();
     ASSERT_EQ(members.size(), keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -134,6 +136,14 @@ TEST(JsonLines, ExitStatusTellsTheWorstLine) {
     }
 }
 
+TEST(JsonLines, ByteOrderMarkBeforeTheFirstLineIsSkipped) {
+    const Invocation marked = invoke(jsonlArgs, "\xef\xbb\xbf" + endToEnd + "\n");
+    EXPECT_EQ(marked.status, 0) << marked.out;
+    EXPECT_EQ(marked.out, invoke(jsonlArgs, endToEnd + "\n").out);
+    // Only at the very start: elsewhere it is no JSON.
+    EXPECT_EQ(invoke(jsonlArgs, endToEnd + "\n\xef\xbb\xbf" + endToEnd + "\n").status, 2);
+}
+
 TEST(JsonLineInput, MissingKeysTakeTheDefaults) {
     DesignInput defaults = defaultDesign();
     defaults.frequency = 60;
@@ -172,8 +182,10 @@ TEST(JsonLineInput, RefusesLinesThatHoldNoDesign) {
         {R"({"frec": 50.5})", R"("frec" must be a whole number)"},
         {R"({"tiserv": "1"})", R"("tiserv" must be a whole number)"},
         {R"({"frec": 40000})", R"("frec" must be a whole number)"},
-        {R"({"costofe": -1})", R"("costofe" must be a number not below 0)"},
-        {R"({"costocu": null})", R"("costocu" must be a number not below 0)"},
+        {R"({"costofe": -1})", R"("costofe" must be a number from 0 to 1000000000)"},
+        {R"({"costocu": null})", R"("costocu" must be a number from 0 to 1000000000)"},
+        {R"({"costocu": 1e308})", R"("costocu" must be a number from 0 to 1000000000)"},
+        {R"({"costofe": 1000000000.01})", R"("costofe" must be a number from 0 to 1000000000)"},
         {R"({"labvsecs": ["12"]})", R"(unknown key "labvsecs")"},
     };
     for (const auto& c : cases) {

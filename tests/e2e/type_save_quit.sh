@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End to end, as a person would: start the built program on a virtual display, type a design with
-# the keyboard, calculate, save through the real file dialog, check the file, quit through the menu.
+# End to end, as a person would: start the built program on a virtual display, check that the window
+# opens centred, type a design with the keyboard (opening a menu on the way), calculate with Enter on
+# the Calculate button, save through the real file dialog, check the file, quit through the menu.
 # Usage: type_save_quit.sh PATH/TO/coilwise   (run under xvfb-run)
 set -euo pipefail
 program=$1
@@ -34,26 +35,44 @@ main=$(wait_window '^Coilwise - ') || fail "the main window did not appear"
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 sleep 0.5
 
+# Centred on the screen (no window manager here: the window is placed where the program puts it).
+eval "$(xdotool getwindowgeometry --shell "$main")"
+screen_width=$(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1] }')
+screen_height=$(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[2] }')
+off_x=$(( X + WIDTH / 2 - screen_width / 2 ))
+off_y=$(( Y + HEIGHT / 2 - screen_height / 2 ))
+[ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] ||
+    fail "the window is not centred: ${WIDTH}x${HEIGHT} at $X,$Y on ${screen_width}x${screen_height}"
+
 # The focus starts on the primary voltage; Enter moves on like Tab.
 keys ctrl+a
 type_text 220
 keys Return
-type_text 12
+# A menu opened and closed halfway through a value leaves it as typed: the 2 carries on after the 1.
+type_text 1
+keys alt+f
+sleep 0.5
+keys Escape
+keys Escape
+type_text 2
 keys Return
 type_text 1
-# From the first current over the other rows, the options and the notes to Calculate.
+# From the first current over the other rows, the option groups (one stop each) and the notes to
+# Calculate, which Enter presses.
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-keys space
+keys Return
 
+# The name is typed without its extension: the dialog adds it.
 keys alt+f s
 dialog=$(wait_window 'Save|save') || fail "the save dialog did not appear"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 keys ctrl+a
-type_text "$work/design.cwf"
+type_text "$work/design"
 keys Return
 for _ in $(seq 1 50); do [ -s "$work/design.cwf" ] && break; sleep 0.1; done
 [ -s "$work/design.cwf" ] || fail "the design was not saved"
 
+# Only a calculation counts the secondaries in use, so the saved row proves that Enter calculated.
 expected=$(printf 'COIL-WISE DATA: DO NOT MODIFY!!\r\n-------------------------------\r\n 1 \r\n 50 \r\n 1 \r\n12.00\r\n1.00\r\n220.0\r\n\r\n')
 [ "$(cat "$work/design.cwf")" = "$expected" ] || { od -c "$work/design.cwf" >&2; fail "the saved design differs"; }
 

@@ -56,6 +56,41 @@ TEST(DesignFormat, RoundTripKeepsEveryInput) {
                                                                {"labobs", "Tensi\xc3\xb3n \xe2\x82\xac"}}));
 }
 
+std::string notesAfterRoundTrip(const std::string& notes) {
+    RecordingSink sink;
+    const DesignReadResult result = readDesignFile(writeDesignFile({1, 50, {}, "220.0", notes}), sink);
+    EXPECT_EQ(result.status, DesignReadStatus::ok) << notes;
+    return sink.fields["labobs"];
+}
+
+TEST(DesignFormat, NotesReadBackAsTheyWereGiven) {
+    struct Case {
+        std::string given;
+        std::string readBack;
+    };
+    const std::vector<Case> cases = {
+        {"a\r\nb\rc\nd\r\n", "a b c d "}, // a break of any kind is one blank: the notes are one line
+        {"tab\there \xce\xa9 \xc2\xb1", "tab\there \xce\xa9 \xc2\xb1"},
+        // Windows-1252 bytes that happen to form UTF-8 ("\xC2\xB1" as two characters or as one).
+        {"\xc3\x82\xc2\xb1"
+         "5 %",
+         "\xc3\x82\xc2\xb1"
+         "5 %"},
+        {"\xc3\xaf\xc2\xbb\xc2\xbf at the start", "\xc3\xaf\xc2\xbb\xc2\xbf at the start"},
+        {std::string(100'000, 'n'), std::string(100'000, 'n')},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(notesAfterRoundTrip(c.given), c.readBack) << c.given.substr(0, 40);
+    }
+}
+
+TEST(DesignFormat, HeaderIsCheckedAfterAByteOrderMark) {
+    RecordingSink sink;
+    EXPECT_EQ(readDesignFile("\xef\xbb\xbf" + nineLineExample, sink).status, DesignReadStatus::ok);
+    EXPECT_EQ(readDesignFile("\xef\xbb\xbf\xef\xbb\xbf" + nineLineExample, sink).status,
+              DesignReadStatus::invalidFormat);
+}
+
 TEST(DesignFormat, DesignWithoutSecondariesHasSevenLines) {
     const std::string bytes = writeDesignFile({2, 50, {}, "220.0", "note"});
     EXPECT_EQ(bytes,

@@ -12,11 +12,31 @@ TEST(TextEncoding, ReadsUtf8AsItIsAndAnythingElseAsWindows1252) {
     EXPECT_EQ(decodeFileText("\x81"), "\xc2\x81");         // unassigned: kept as its own code point
 }
 
-TEST(TextEncoding, WritesWindows1252WhereItCanAndUtf8WhereItCannot) {
-    EXPECT_EQ(encodeFileText("Tensi\xc3\xb3n \xe2\x82\xac"), "Tensi\xf3n \x80");
-    EXPECT_EQ(encodeFileText("plain"), "plain");
-    const std::string greek = "\xce\xa9 coil";
-    EXPECT_EQ(encodeFileText(greek), greek);
+TEST(TextEncoding, ReadsUtf8AfterAByteOrderMark) {
+    EXPECT_EQ(decodeFileText("\xef\xbb\xbf\xc2\xb1"), "\xc2\xb1");
+    EXPECT_EQ(decodeFileText("\xef\xbb\xbf"), "");
+    EXPECT_EQ(decodeFileText("\xef\xbb\xbf\xb1"), "\xc2\xb1"); // no UTF-8 after all: Windows-1252
+}
+
+TEST(TextEncoding, WritesWindows1252WhereItReadsBackAndMarkedUtf8Otherwise) {
+    struct Case {
+        const char* text;
+        const char* bytes;
+    };
+    const Case cases[] = {
+        {"plain", "plain"},
+        {"Tensi\xc3\xb3n \xe2\x82\xac", "Tensi\xf3n \x80"},
+        {"\xce\xa9 coil", "\xef\xbb\xbf\xce\xa9 coil"}, // no place in Windows-1252
+        {"\xc3\x82\xc2\xb1"
+         "5 %",
+         "\xef\xbb\xbf\xc3\x82\xc2\xb1"
+         "5 %"}, // its bytes would read as UTF-8
+        {"\xc3\xaf\xc2\xbb\xc2\xbfx", "\xef\xbb\xbf\xc3\xaf\xc2\xbb\xc2\xbfx"}, // they would read as the mark
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(encodeFileText(c.text), c.bytes) << c.text;
+        EXPECT_EQ(decodeFileText(encodeFileText(c.text)), c.text) << c.text;
+    }
 }
 
 TEST(TextEncoding, EveryWindows1252ByteSurvivesARoundTrip) {

@@ -38,6 +38,11 @@ inline std::vector<std::string> describe(const PageRecording& page) {
     return lines;
 }
 
+// A text measure easy to work by hand: each character ten times as wide as the font has points.
+inline int tenTimesPoints(const PageFont& font, const std::string& text) {
+    return 10 * font.points * static_cast<int>(text.size());
+}
+
 // Accepts a given number of operations, then refuses every one, counting them all.
 class FailingCanvas final : public PageCanvas {
 public:
@@ -48,6 +53,7 @@ public:
     bool line(PagePoint, PagePoint) override { return next(); }
     bool rectangle(PagePoint, PagePoint) override { return next(); }
     bool text(PagePoint, const std::string&) override { return next(); }
+    int textWidth(const std::string& text) override { return tenTimesPoints({}, text); }
 
     int calls() const { return calls_; }
 

@@ -12,10 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
-
 bool startsWith(const std::string& line, const std::string& prefix) {
     return line.rfind(prefix, 0) == 0;
 }
@@ -30,7 +26,7 @@ protected:
     }
 
     Lines draw(const SheetInputs& sheet, bool drawsToEnd = true) const {
-        PageRecording page;
+        PageRecording page(tenTimesPoints);
         EXPECT_EQ(drawDesignSheet(page, sheet), drawsToEnd);
         return describe(page);
     }
@@ -89,8 +85,13 @@ TEST_F(DesignSheet, OneSecondaryDrawsEveryItemInPlace) {
         "font Arial 10",
         "text 3000,1900 Continuous service",
         "font Arial 9",
-        "text 1550,2350 Volts" + blanks(14) + "Freq.(Hz)" + blanks(9) + "Turns" + blanks(13) + "Dia.(mm)" +
-            blanks(10) + "Weight(g)" + blanks(9) + "Rs(ohms)",
+        // Column labels centred over their columns: 90 twips a character at 9 points.
+        "text 1492,2350 Volts",
+        "text 2947,2350 Freq.(Hz)",
+        "text 4762,2350 Turns",
+        "text 6262,2350 Dia.(mm)",
+        "text 7852,2350 Weight(g)",
+        "text 9532,2350 Rs(ohms)",
         "pen grid",
         "box 900,2580 10710,2850",
         "line 2535,2580 2535,2850",
@@ -109,8 +110,13 @@ TEST_F(DesignSheet, OneSecondaryDrawsEveryItemInPlace) {
         "line 7910,3990 7910,4260",
         "line 9310,3990 9310,4260",
         "font Arial 9",
-        "text 1420,3760 Volts" + blanks(11) + "Amps." + blanks(9) + "v Unload" + blanks(9) + "Turns" +
-            blanks(9) + "Dia.(mm)" + blanks(7) + "Weight(g)" + blanks(7) + "Rs(ohms)",
+        "text 1385,3760 Volts",
+        "text 2785,3760 Amps.",
+        "text 4050,3760 v Unload",
+        "text 5585,3760 Turns",
+        "text 6850,3760 Dia.(mm)",
+        "text 8205,3760 Weight(g)",
+        "text 9650,3760 Rs(ohms)",
         "font Arial 12 bold underline",
         "text 570,4710 Construction",
         "pen grid",
@@ -129,9 +135,13 @@ TEST_F(DesignSheet, OneSecondaryDrawsEveryItemInPlace) {
         "pen frame",
         "line 345,6720 10710,6720",
         "font Arial 9",
-        "text 1300,5170    Iron" + blanks(8) + "Depth(mm)" + blanks(6) + "Weight E (g)" + blanks(4) +
-            "Weight I (g)",
-        "text 1150,5840 Weight cu (g)" + blanks(2) + "Total weight (g)" + blanks(23) + "Cost",
+        "text 1420,5170 Iron",
+        "text 2595,5170 Depth(mm)",
+        "text 3860,5170 Weight E (g)",
+        "text 5260,5170 Weight I (g)",
+        "text 1015,5840 Weight cu (g)",
+        "text 2280,5840 Total weight (g)",
+        "text 5620,5840 Cost",
         "text 7490,5020 Primary power (W)",
         "text 7700,5290 Total power (W)",
         "text 7770,5560 Iron losses (W)",

@@ -113,7 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"ServiceLast", &SettingsLines::servi, "3", LoadedSettings{7, 12, 2, 3}},
         ValidationCase{"ServicePastMenu", &SettingsLines::servi, "4", std::nullopt},
         ValidationCase{"ServiceHalfRoundsToEven", &SettingsLines::servi, "2.5", LoadedSettings{7, 12, 2, 2}},
-        ValidationCase{"ServiceNegative", &SettingsLines::servi, "-2", std::nullopt}),
+        ValidationCase{"ServiceNegative", &SettingsLines::servi, "-2", std::nullopt},
+        ValidationCase{"IronAtTheTopPrice", &SettingsLines::hierro, "1000000000",
+                       LoadedSettings{1e9, 12, 2, 1}},
+        ValidationCase{"IronPastAnyPrice", &SettingsLines::hierro, "1000000001", std::nullopt},
+        ValidationCase{"CopperNearTheDoubleLimit", &SettingsLines::cobre, "1e308", std::nullopt},
+        ValidationCase{"CopperHugeNegative", &SettingsLines::cobre, "-1e300", std::nullopt}),
     [](const testing::TestParamInfo<ValidationCase>& info) { return std::string(info.param.name); });
 
 } // namespace

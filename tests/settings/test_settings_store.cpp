@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace coilwise {
 
@@ -99,6 +101,28 @@ TEST_F(SettingsStore, FailedWriteLeavesTheOldFileWhole) {
     }
     EXPECT_EQ(readSettings(), someLines);
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("cwise.ini")});
+}
+
+TEST_F(SettingsStore, SpecialFileReadsAsNothingWithoutWaiting) {
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
+    EXPECT_EQ(readSettings(), std::nullopt);
+    EXPECT_FALSE(writeSettings(someLines));
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(file()).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+TEST_F(SettingsStore, WritableFileInAReadOnlyFolderIsWrittenDirectly) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root creates files in any folder";
+    }
+    ASSERT_TRUE(writeSettings(defaultSettings()));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder()).constData(), 0555), 0);
+    const bool written = writeSettings(someLines);
+    ::chmod(QFile::encodeName(folder()).constData(), 0755);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(readSettings(), someLines);
 }
 
 } // namespace

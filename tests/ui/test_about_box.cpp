@@ -12,12 +12,17 @@
 namespace coilwise {
 namespace {
 
+const MakerLinks testLinks{QStringLiteral("comments@maker.test"), QStringLiteral("https://maker.test/")};
+
 class AboutBox : public testing::Test {
 protected:
     void SetUp() override {
-        box = std::make_unique<frmAbout>(QStringLiteral("Coilwise"), [this](const QUrl& target) {
-            opened.push_back({target, box->isVisible()});
-        });
+        box = std::make_unique<frmAbout>(
+            QStringLiteral("Coilwise"),
+            [this](const QUrl& target) {
+                opened.push_back({target, box->isVisible()});
+            },
+            nullptr, testLinks);
         box->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
     }
@@ -45,9 +50,9 @@ TEST_F(AboutBox, ShowsTheProgramAndItsMaker) {
         child("lblDescription")->text(),
         QStringLiteral("Coilwise allows you to calculate easy and quickly small power mains transformers."));
     EXPECT_EQ(child("lblVersion")->text(), QStringLiteral("v" COILWISE_VERSION));
-    EXPECT_EQ(child("Label1")->text(), QStringLiteral("coilwise@example.org"));
+    EXPECT_EQ(child("Label1")->text(), testLinks.mail);
     EXPECT_EQ(child("Label1")->toolTip(), QStringLiteral("Comments or suggestions are welcome"));
-    EXPECT_EQ(child("Label3")->text(), QStringLiteral("https://coilwise.example.org/"));
+    EXPECT_EQ(child("Label3")->text(), testLinks.web);
     EXPECT_EQ(child("Label3")->toolTip(), QStringLiteral("Visit our web site"));
     EXPECT_EQ(child("LabelOK")->text(), QStringLiteral("OK"));
     const auto* cmdOK = child<QPushButton>("cmdOK");
@@ -101,9 +106,21 @@ TEST_P(AboutBoxLinks, CloseTheBoxThenOpenTheirTarget) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AboutBoxLinks,
-                         testing::Values(LinkCase{"Label1", "mailto:coilwise@example.org"},
-                                         LinkCase{"Label3", "https://coilwise.example.org/"}),
+                         testing::Values(LinkCase{"Label1", "mailto:comments@maker.test"},
+                                         LinkCase{"Label3", "https://maker.test/"}),
                          [](const testing::TestParamInfo<LinkCase>& info) { return info.param.label; });
+
+// A build without the maker's addresses keeps the box as it is laid out, without the two links.
+TEST(AboutBoxWithoutAddresses, ShowsNoLink) {
+    frmAbout box(QStringLiteral("Coilwise"), {}, nullptr, MakerLinks{});
+    box.show();
+    for (const char* name : {"Label1", "Label3"}) {
+        const auto* label = box.findChild<QLabel*>(QLatin1StringView(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_FALSE(label->isVisible()) << name;
+    }
+    EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("LabelOK"))->isVisible());
+}
 
 TEST_F(AboutBox, OkPictureLooksPressedWhileTheMouseIsDown) {
     ASSERT_NE(image("Picture5"), image("Picture6"));

@@ -2,8 +2,12 @@
 #include "support/no_file_growth.h"
 #include "support/worked_examples.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
+#include <sys/stat.h>
 
 namespace coilwise {
 namespace {
@@ -151,7 +155,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"ServiceSeven", header + " 7 \r\n 50 \r\n 1 \r\n12.00\r\n1.00\r\n220.0\r\n\r\n", "",
                     "Coilwise - untitled", false, "12.00"},
         BadFileCase{"CountOf40000", header + " 1 \r\n 50 \r\n 40000 \r\n", "", "Coilwise - untitled", false,
-                    ""}),
+                    ""},
+        BadFileCase{"ServiceBeyondAnyInteger",
+                    header + " 1e10 \r\n 50 \r\n 1 \r\n12.00\r\n1.00\r\n220.0\r\n\r\n", "",
+                    "Coilwise - untitled", false, "12.00"}),
     [](const testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
 
 TEST_F(FileCommands, TwoRecordsTheSecondWins) {
@@ -309,13 +316,96 @@ TEST_F(FileCommands, SaveThatFailsMidwayKeepsTheOldFile) {
     EXPECT_EQ(contents(path), nineLines);
     ASSERT_EQ(dialogs.messages.size(), 1U);
     EXPECT_TRUE(form->archivomodif());
-    EXPECT_EQ(QDir(designs.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.cwf")});
+    EXPECT_EQ(QDir(designs.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("old.cwf")});
 }
 
 TEST_F(FileCommands, SaveBeforeAnyCalculationStoresNoRows) {
     loadWindow();
     save(designPath("empty.cwf"));
     EXPECT_EQ(contents(designPath("empty.cwf")), header + " 1 \r\n 50 \r\n 0 \r\n220\r\n\r\n");
+}
+
+TEST_F(FileCommands, NotesStayOneLineAndReadBackAfterASave) {
+    loadWindow();
+    calculateExample();
+    QLineEdit* notes = edit("labobs");
+    const struct {
+        const char* how;
+        std::function<void()> bring;
+        QString shown;
+    } cases[] = {
+        {"program", [&] { notes->setText(QStringLiteral("a\r\nb\rc\nd")); }, QStringLiteral("a b c d")},
+        {"paste",
+         [&] {
+             notes->clear();
+             QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny"));
+             notes->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(notes, Qt::Key_V, Qt::ControlModifier);
+         },
+         QStringLiteral("x y")},
+        {"typing through an input method",
+         [&] {
+             notes->clear();
+             notes->insert(QStringLiteral("p\nq"));
+             notes->insert(QStringLiteral("\r\n\u03a9 \u00b1\tr"));
+         },
+         QStringLiteral("p q \u03a9 \u00b1\tr")},
+    };
+    for (const auto& c : cases) {
+        c.bring();
+        EXPECT_EQ(notes->text(), c.shown) << c.how;
+        EXPECT_EQ(notes->cursorPosition(), c.shown.size()) << c.how;
+        save(designPath("notes.cwf"));
+        notes->clear();
+        dialogs.messages.clear();
+        dialogs.answers = {Answer::no}; // the cleared notes are not worth saving
+        open(designPath("notes.cwf"));
+        ASSERT_EQ(dialogs.messages.size(), 1U) << c.how;
+        EXPECT_TRUE(dialogs.messages.front().text.startsWith(QStringLiteral("Save changes"))) << c.how;
+        EXPECT_EQ(notes->text(), c.shown) << c.how;
+    }
+}
+
+TEST_F(FileCommands, LongNotesSurviveOpenAndSaveByteForByte) {
+    const QByteArray notes = QByteArray(50'000, 'n') + "\xb1" + QByteArray(49'999, 'm'); // 100,000 characters
+    const QByteArray file = header + " 1 \r\n 50 \r\n 1 \r\n12.00\r\n1.00\r\n220.0\r\n" + notes + "\r\n";
+    loadWindow();
+    open(put("long.cwf", file));
+    EXPECT_EQ(text("labobs").size(), 100'000);
+    save(designPath("again.cwf"));
+    EXPECT_EQ(contents(designPath("again.cwf")), file);
+}
+
+TEST_F(FileCommands, SpecialAndOversizedFilesAreNotOpened) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(designPath("fifo.cwf")).constData(), 0600), 0);
+    QFile big(designPath("big.cwf"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(17 * 1024 * 1024));
+    loadWindow();
+    for (const QString& path : {designPath("fifo.cwf"), designPath("big.cwf"), QStringLiteral("/dev/zero")}) {
+        dialogs.messages.clear();
+        dialogs.answers = {Answer::no}; // a failed open leaves its name on an unsaved design
+        open(path);
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("The file could not be opened.\n") + path);
+        EXPECT_LE(dialogs.messages.size(), 2U);
+    }
+}
+
+TEST_F(FileCommands, SaveOverAnythingButARegularFileIsRefused) {
+    const QString fifo = designPath("fifo.cwf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    loadWindow();
+    calculateExample();
+    for (const QString& path : {fifo, designs.path(), QStringLiteral("/dev/null")}) {
+        dialogs.messages.clear();
+        save(path);
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("The file could not be saved.\n") + path);
+        EXPECT_TRUE(form->archivomodif());
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_TRUE(QFileInfo(fifo).exists());
 }
 
 } // namespace

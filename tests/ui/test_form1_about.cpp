@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 
 namespace coilwise {
 namespace {
@@ -53,49 +55,66 @@ TEST_F(AboutAndHelp, ProgramEndsWithTheLastOfMainWindowAndAboutBox) {
     EXPECT_TRUE(runningAfterMainClosed);
 }
 
-// An installed program finds its help beside its own folder, whatever that folder is called.
-class HelpCommand : public Form1Fixture, public testing::WithParamInterface<bool> {};
+// The help shows in a window of the program: from the pages installed beside the program's folder,
+// or from the copy the build puts beside the program, wherever that folder is.
+class HelpCommand : public Form1Fixture, public testing::WithParamInterface<const char*> {
+protected:
+    QString programFolder() const { return config.path() + QStringLiteral("/Program \"Files\" it's/bin"); }
 
-TEST_P(HelpCommand, StartsTheViewerWithThePathAsOneArgument) {
-    const bool installed = GetParam();
-    const QString root = config.path() + QStringLiteral("/Program \"Files\" it's");
-    const QString installedHelp = root + QStringLiteral("/share/coilwise/help/index.html");
-    ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/bin")));
-    if (installed) {
-        ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/share/coilwise/help")));
-        QFile page(installedHelp);
+    static void writePage(const QString& path, const char* html) {
+        QFile page(path);
         ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write(html);
     }
-    load();
-    form->setProgramFolder(root + QStringLiteral("/bin"));
-    std::vector<std::pair<QString, QStringList>> started;
-    form->setProcessStarter([&started](const QString& program, const QStringList& arguments) {
-        started.emplace_back(program, arguments);
-        return true;
-    });
-    form->findChild<QAction*>(QStringLiteral("menuayuda"))->trigger();
+};
 
-    ASSERT_EQ(started.size(), 1U);
-    EXPECT_EQ(started[0].first, QStringLiteral("xdg-open"));
-    const QString expected = installed ? installedHelp : QStringLiteral(COILWISE_SOURCE_HELP "/index.html");
-    EXPECT_EQ(started[0].second, QStringList{expected});
-    EXPECT_TRUE(QFileInfo::exists(expected));
+TEST_P(HelpCommand, ShowsThePagesFollowsTheirLinksAndClosesOnEscape) {
+    const QString pages = QDir::cleanPath(programFolder() + QLatin1StringView(GetParam()));
+    ASSERT_TRUE(QDir().mkpath(pages));
+    writePage(
+        pages + QStringLiteral("/index.html"),
+        "<html><head><title>Coilwise Help</title></head><body><a href=\"more.html\">More</a></body></html>");
+    writePage(pages + QStringLiteral("/more.html"), "<html><body><p>Second page</p></body></html>");
+    load();
+    form->setProgramFolder(programFolder());
+    child<QAction>(QStringLiteral("menuayuda"))->trigger();
+
+    const std::vector<QWidget*> shown = visibleWindows(QStringLiteral("helpWindow"));
+    ASSERT_EQ(shown.size(), 1U);
+    auto* browser = qobject_cast<QTextBrowser*>(shown[0]);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(pages + QStringLiteral("/index.html")));
+    EXPECT_EQ(browser->windowTitle(), QStringLiteral("Coilwise Help"));
     EXPECT_TRUE(dialogs.messages.empty());
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(browser));
+    QTest::keyClick(browser, Qt::Key_Tab); // onto the link
+    QTest::keyClick(browser, Qt::Key_Return);
+    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(pages + QStringLiteral("/more.html")));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Second page")));
+
+    QTest::keyClick(browser, Qt::Key_Escape);
+    EXPECT_TRUE(visibleWindows(QStringLiteral("helpWindow")).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, HelpCommand, testing::Bool(), [](const testing::TestParamInfo<bool>& info) {
-    return info.param ? std::string("Installed") : std::string("FromTheSourceTree");
-});
+INSTANTIATE_TEST_SUITE_P(Cases, HelpCommand, testing::Values("/../share/coilwise/help", "/help"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return info.index == 0 ? std::string("Installed")
+                                                    : std::string("InTheBuildTree");
+                         });
 
-TEST_F(AboutAndHelp, HelpTellsWhenNoViewerCanBeStarted) {
+TEST_F(AboutAndHelp, HelpWithoutPagesSaysWhereItLooked) {
     load();
-    form->setProcessStarter([](const QString&, const QStringList&) { return false; });
-    form->findChild<QAction*>(QStringLiteral("menuayuda"))->trigger();
+    const QString folder = config.path() + QStringLiteral("/bin");
+    form->setProgramFolder(folder);
+    child<QAction>(QStringLiteral("menuayuda"))->trigger();
 
+    EXPECT_TRUE(visibleWindows(QStringLiteral("helpWindow")).empty());
     ASSERT_EQ(dialogs.messages.size(), 1U);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Coilwise"));
     EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("The help could not be shown.\n" COILWISE_SOURCE_HELP "/index.html"));
+              QStringLiteral("The help could not be shown.\nNo help pages were found beside ") +
+                  QDir::toNativeSeparators(folder));
 }
 
 } // namespace

@@ -182,5 +182,17 @@ TEST_F(PrimaryVoltageDialog, FailedStoreIsReportedAndTheDialogStaysOpen) {
     EXPECT_EQ(form->settings().prima, "220");
 }
 
+TEST_F(PrimaryVoltageDialog, SettingsFileGoneWhileOpenKeepsTheOtherLines) {
+    writeSettingsFile(withPrimary("220"));
+    load();
+    open([&](QDialog& dialog) {
+        ASSERT_TRUE(QFile::remove(settingsFile()));
+        retype(dialog, QStringLiteral("115"));
+        QTest::keyClick(voltage(dialog), Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(settingsBytes(), withPrimary("115.00"));
+}
+
 } // namespace
 } // namespace coilwise

@@ -95,11 +95,13 @@ TEST_P(PriceLeave, RefusesThePriceAndCostsTheNextOk) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PriceLeave,
-    testing::Values(LeaveCase{"IronNegative", "labcostofe", "-2", true, "220\r\n1\r\n2\r\n3\r\n12\r\n"},
-                    LeaveCase{"CopperNegative", "labcostocu", "-2", false, "220\r\n1\r\n2\r\n2.5\r\n3\r\n"},
-                    LeaveCase{"IronNotANumber", "labcostofe", "1x", true, "220\r\n1\r\n2\r\n3\r\n12\r\n"},
-                    LeaveCase{"CopperSeparatorFirst", "labcostocu", ".5", false,
-                              "220\r\n1\r\n2\r\n2.5\r\n3\r\n"}),
+    testing::Values(
+        LeaveCase{"IronNegative", "labcostofe", "-2", true, "220\r\n1\r\n2\r\n3\r\n12\r\n"},
+        LeaveCase{"CopperNegative", "labcostocu", "-2", false, "220\r\n1\r\n2\r\n2.5\r\n3\r\n"},
+        LeaveCase{"IronNotANumber", "labcostofe", "1x", true, "220\r\n1\r\n2\r\n3\r\n12\r\n"},
+        LeaveCase{"CopperSeparatorFirst", "labcostocu", ".5", false, "220\r\n1\r\n2\r\n2.5\r\n3\r\n"},
+        LeaveCase{"IronPastAnyPrice", "labcostofe", "1e308", true, "220\r\n1\r\n2\r\n3\r\n12\r\n"},
+        LeaveCase{"CopperPastAnyPrice", "labcostocu", "1000000001", false, "220\r\n1\r\n2\r\n2.5\r\n3\r\n"}),
     [](const testing::TestParamInfo<LeaveCase>& info) { return info.param.name; });
 
 struct StoreCase {
@@ -216,6 +218,18 @@ TEST_F(PriceDialog, FailedStoreIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(settingsBytes(), pricesFile);
     EXPECT_EQ(form->record().costofe, 2.5);
     EXPECT_EQ(form->settings().hierro, "2.5");
+}
+
+TEST_F(PriceDialog, SettingsFileGoneWhileOpenKeepsTheOtherLines) {
+    writeSettingsFile("230.00\r\n2\r\n3\r\n2.5\r\n12\r\n");
+    load();
+    open([&](QDialog& dialog) {
+        ASSERT_TRUE(QFile::remove(settingsFile()));
+        retype(dialog, "labcostofe", QStringLiteral("4"));
+        QTest::keyClick(price(dialog, "labcostofe"), Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(settingsBytes(), "230.00\r\n2\r\n3\r\n4\r\n12\r\n");
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+#include "recent_designs.h"
+
+#include "settings/settings_store.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace coilwise {
+
+namespace {
+
+const QString recentKey = QStringLiteral("RecentDesigns/files");
+
+// Worked out on every call, as cwise.ini's path is, so that a changed environment is honoured.
+QString preferencesPath() {
+    return QFileInfo(settingsPath()).absolutePath() + QStringLiteral("/coilwise.conf");
+}
+
+QString absolute(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+void store(const QStringList& designs) {
+    QSettings(preferencesPath(), QSettings::IniFormat).setValue(recentKey, designs);
+}
+
+} // namespace
+
+QStringList withRecentDesign(QStringList designs, const QString& path) {
+    const QString entry = absolute(path);
+    designs.removeIf([&entry](const QString& design) { return absolute(design) == entry; });
+    designs.prepend(entry);
+    while (designs.size() > recentDesignCount) {
+        designs.removeLast();
+    }
+    return designs;
+}
+
+QStringList recentDesigns() {
+    QStringList designs = QSettings(preferencesPath(), QSettings::IniFormat).value(recentKey).toStringList();
+    designs.removeAll(QString());
+    return designs.mid(0, recentDesignCount);
+}
+
+void rememberRecentDesign(const QString& path) {
+    store(withRecentDesign(recentDesigns(), path));
+}
+
+void forgetRecentDesign(const QString& path) {
+    QStringList designs = recentDesigns();
+    designs.removeAll(path);
+    store(designs);
+}
+
+} // namespace coilwise
