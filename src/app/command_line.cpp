@@ -5,16 +5,16 @@
 #include "design_file_input.h"
 #include "design_run.h"
 #include "engine/number_text.h"
-#include "engine/price_range.h"
+#include "engine/price.h"
 #include "exit_status.h"
 #include "files/whole_file.h"
 #include "jsonl_session.h"
+#include "qt_locale/qt_locale.h"
 #include "report/construction_page.h"
 #include "report/design_sheet.h"
 #include "report/pages_pdf.h"
 #include "result_json.h"
 #include "text_sheet.h"
-#include "ui/qt_locale.h"
 #include "version.h"
 
 #include <istream>
@@ -71,12 +71,12 @@ int usageError(std::ostream& err, const std::string& reason) {
 
 // A price as typed in the locale's conventions; negative prices make no sense on a cost sheet, and
 // absurd ones would make the costs unreadable.
-bool readPrice(const std::optional<std::string>& text, const Locale& locale, double& price) {
+bool readPriceOption(const std::optional<std::string>& text, const Locale& locale, double& price) {
     if (!text) {
         return true;
     }
-    const std::optional<double> value = parseNumber(*text, locale);
-    if (!value || !isPriceInRange(*value)) {
+    const std::optional<double> value = readPrice(*text, locale, PriceSource::commandLine);
+    if (!value) {
         return false;
     }
     price = *value;
@@ -141,10 +141,10 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
     if (!locale) {
         return usageError(err, "unknown locale '" + options.localeName + "'");
     }
-    if (!readPrice(options.ironPrice, *locale, options.design.ironPrice)) {
+    if (!readPriceOption(options.ironPrice, *locale, options.design.ironPrice)) {
         return usageError(err, "--iron-price '" + *options.ironPrice + "' is not a price");
     }
-    if (!readPrice(options.copperPrice, *locale, options.design.copperPrice)) {
+    if (!readPriceOption(options.copperPrice, *locale, options.design.copperPrice)) {
         return usageError(err, "--copper-price '" + *options.copperPrice + "' is not a price");
     }
 

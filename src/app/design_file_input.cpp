@@ -62,12 +62,12 @@ std::variant<DesignInput, std::string> readDesignInput(const QString& path, cons
     case DesignReadStatus::stopped:
         return std::string("the file ends early or holds a count out of range");
     }
-    const std::optional<std::int16_t> service = fileInteger(read.service);
-    if (!service || *service < 1 || *service > 3) {
+    const std::optional<DesignSettings> opened = designSettings(read);
+    if (!opened) {
         return std::string("the file names no service");
     }
-    design.service = *service;
-    design.frequency = static_cast<std::int16_t>(read.frequency == 50 ? 50 : 60);
+    design.service = opened->service;
+    design.frequency = opened->frequency;
     return design;
 }
 

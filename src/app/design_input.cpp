@@ -1,25 +1,21 @@
 #include "design_input.h"
 
+#include "engine/design_record.h"
+#include "qt_locale/qt_locale.h"
 #include "settings/settings_store.h"
-#include "ui/qt_locale.h"
 
 namespace coilwise {
 
 DesignInput defaultDesign() {
     // Stored prices were typed in the user's own locale, whatever the command line reads.
     const QtLocale system(QLocale::system());
-    SettingsLines lines = readSettings().value_or(defaultSettings());
-    std::optional<LoadedSettings> loaded = validateSettings(lines, system);
-    if (!loaded) {
-        lines = defaultSettings();
-        loaded = validateSettings(lines, system);
-    }
+    const StartSettings start = loadSettings(system);
     DesignInput design;
-    design.primary = lines.prima;
-    design.frequency = static_cast<std::int16_t>(loaded->frequencyIndex == 1 ? 50 : 60);
-    design.service = loaded->serviceIndex;
-    design.ironPrice = loaded->costofe;
-    design.copperPrice = loaded->costocu;
+    design.primary = start.lines.prima;
+    design.frequency = frequencyOfChoice(start.values.frequencyIndex);
+    design.service = start.values.serviceIndex;
+    design.ironPrice = start.values.costofe;
+    design.copperPrice = start.values.costocu;
     return design;
 }
 

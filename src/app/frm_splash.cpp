@@ -1,9 +1,9 @@
 #include "frm_splash.h"
 
-#include "ui/pictures.h"
-#include "ui/screen_centre.h"
-#include "ui/twips.h"
-#include "ui/version_text.h"
+#include "widgets/pictures.h"
+#include "widgets/screen_centre.h"
+#include "widgets/twips.h"
+#include "widgets/version_text.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +16,7 @@ frmSplash::frmSplash(std::function<void()> showMain, std::chrono::milliseconds i
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), showMain_(std::move(showMain)),
       picture_(sharpPicture(QStringLiteral(":/pictures/splash.png"))) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Coilwise"));
+    setWindowTitle(applicationTitleText());
     setFixedSize(twips(6630), twips(4065));
     centreOnScreen(*this);
 

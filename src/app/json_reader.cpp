@@ -1,6 +1,6 @@
 #include "json_reader.h"
 
-#include "utf8.h"
+#include "engine/utf8.h"
 
 #include <charconv>
 #include <system_error>

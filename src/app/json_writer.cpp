@@ -1,6 +1,6 @@
 #include "json_writer.h"
 
-#include "utf8.h"
+#include "engine/utf8.h"
 
 namespace coilwise {
 

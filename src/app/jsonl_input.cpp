@@ -1,6 +1,6 @@
 #include "jsonl_input.h"
 
-#include "engine/price_range.h"
+#include "engine/price.h"
 #include "json_reader.h"
 
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "frminicial.h"
 #include "main_window_host.h"
-#include "ui/qt_dialogs.h"
-#include "ui/qt_locale.h"
+#include "qt_locale/qt_locale.h"
+#include "widgets/qt_dialogs.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -83,8 +83,7 @@ std::int16_t Run::countRowsInUse() const {
 
 void Run::blankRowsNotInUse() {
     for (int i = record_.q + 1; i <= rowCount; ++i) {
-        for (Field f : {Field::labvsec, Field::labisec, Field::labesp, Field::labalam, Field::labcob,
-                        Field::labres, Field::vacvsec}) {
+        for (Field f : secondaryRowFields) {
             write(f, i, {});
         }
     }

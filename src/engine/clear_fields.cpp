@@ -9,8 +9,7 @@ std::span<const FieldRef> clearedFields() {
         std::vector<FieldRef> list{
             {Field::labnpri}, {Field::labalambpri}, {Field::labpesoprim}, {Field::labrprim}};
         for (int row = 1; row <= rowCount; ++row) {
-            for (Field f : {Field::labvsec, Field::labisec, Field::labesp, Field::labalam, Field::labcob,
-                            Field::labres, Field::vacvsec}) {
+            for (Field f : secondaryRowFields) {
                 list.push_back({f, row});
             }
         }
@@ -23,6 +22,16 @@ std::span<const FieldRef> clearedFields() {
         return list;
     }();
     return fields;
+}
+
+void clearDesign(DesignRecord& record, WindowPort& window) {
+    for (const FieldRef& ref : clearedFields()) {
+        window.setText(ref, {});
+    }
+    if (record.carga && !record.recalcularcosto) {
+        window.setFocus({Field::labvsec, 1});
+    }
+    record.archivomodif = false;
 }
 
 } // namespace coilwise

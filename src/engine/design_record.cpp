@@ -16,4 +16,12 @@ const ServiceConstants* serviceConstants(int index) {
     return &services[static_cast<std::size_t>(index - 1)];
 }
 
+std::int16_t frequencyOfChoice(int choice) {
+    return static_cast<std::int16_t>(choice == 1 ? 50 : 60);
+}
+
+int frequencyChoice(int hertz) {
+    return hertz == 50 ? 1 : 2;
+}
+
 } // namespace coilwise

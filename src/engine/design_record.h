@@ -39,4 +39,8 @@ struct ServiceConstants {
 // The constants of service 1 to 3; nullptr for any other index, which leaves them as they were.
 const ServiceConstants* serviceConstants(int index);
 
+// The working frequency of frequency choice 1 (50 Hz) or 2 (60 Hz), and the choice of a frequency.
+std::int16_t frequencyOfChoice(int choice);
+int frequencyChoice(int hertz);
+
 } // namespace coilwise

@@ -20,13 +20,7 @@ void MemoryWindow::setText(FieldRef ref, const std::string& text) {
 }
 
 void MemoryWindow::runClear() {
-    for (const FieldRef& ref : clearedFields()) {
-        setText(ref, {});
-    }
-    if (record_.carga && !record_.recalcularcosto) {
-        setFocus({Field::labvsec, 1});
-    }
-    record_.archivomodif = false;
+    clearDesign(record_, *this);
 }
 
 void MemoryWindow::leaveSecondaryVoltage(int row) {

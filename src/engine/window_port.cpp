@@ -1,5 +1,6 @@
 #include "window_port.h"
 
+#include <algorithm>
 #include <array>
 
 namespace coilwise {
@@ -14,7 +15,7 @@ constexpr std::array<std::string_view, fieldCount> names{
 } // namespace
 
 bool isRowField(Field field) {
-    return field >= Field::labvsec && field <= Field::labres;
+    return std::ranges::find(secondaryRowFields, field) != secondaryRowFields.end();
 }
 
 std::string_view fieldName(Field field) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,6 +40,11 @@ enum class Field : std::uint8_t {
 
 inline constexpr int fieldCount = static_cast<int>(Field::labobs) + 1;
 inline constexpr int rowCount = 5;
+
+// The row fields, in the order Clear and the calculation blank a row.
+inline constexpr std::array<Field, 7> secondaryRowFields{Field::labvsec, Field::labisec, Field::labesp,
+                                                         Field::labalam, Field::labcob,  Field::labres,
+                                                         Field::vacvsec};
 
 bool isRowField(Field field);
 std::string_view fieldName(Field field);

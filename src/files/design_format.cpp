@@ -34,7 +34,7 @@ std::string singleLine(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         if (text[pos] == '\r' || text[pos] == '\n') {
             line += ' ';
-            pos += text.compare(pos, 2, "\r\n") == 0 ? 1 : 0;
+            pos += text.compare(pos, 2, "\r\n") == 0 ? 1U : 0U;
         } else {
             line += text[pos];
         }
@@ -112,6 +112,14 @@ DesignReadResult readDesignFile(std::string_view bytes, DesignFileSink& sink) {
         }
     }
     return result;
+}
+
+std::optional<DesignSettings> designSettings(const DesignReadResult& read) {
+    const std::optional<std::int16_t> service = fileInteger(read.service);
+    if (!service || *service < 1 || *service > 3) {
+        return std::nullopt;
+    }
+    return DesignSettings{*service, static_cast<std::int16_t>(read.frequency == 50 ? 50 : 60)};
 }
 
 } // namespace coilwise

@@ -53,6 +53,15 @@ struct DesignReadResult {
     double frequency = 0; // line 4 of the last record, as its leading number
 };
 
+// What the last record's service and frequency lines mean for the design: the service 1 to 3 (the
+// line's leading number rounded half to even) and 50 Hz for a line that reads exactly 50, else
+// 60 Hz. None when the service line names no service.
+struct DesignSettings {
+    std::int16_t service;
+    std::int16_t frequency;
+};
+std::optional<DesignSettings> designSettings(const DesignReadResult& read);
+
 // Reads every record of the file into the sink; the last one wins.
 DesignReadResult readDesignFile(std::string_view bytes, DesignFileSink& sink);
 

@@ -1,5 +1,7 @@
 #include "text_encoding.h"
 
+#include "engine/utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -35,92 +37,23 @@ std::optional<unsigned char> toCp1252(char32_t code) {
     return std::nullopt;
 }
 
-void appendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// The code point starting at pos of valid UTF-8, and how many bytes it takes; none when invalid.
-std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = 0;
-    char32_t code = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        return std::pair{char32_t{lead}, std::size_t{1}};
-    }
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + length > text.size()) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return std::pair{code, length};
-}
-
 // The text in Windows-1252, or none when a character has no place in it.
 std::optional<std::string> toWindows1252(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto decoded = decodeUtf8(utf8, pos);
-        const std::optional<unsigned char> byte = decoded ? toCp1252(decoded->first) : std::nullopt;
+        const std::optional<Utf8Character> decoded = decodeUtf8At(utf8, pos);
+        const std::optional<unsigned char> byte = decoded ? toCp1252(decoded->code) : std::nullopt;
         if (!byte) {
             return std::nullopt;
         }
         bytes += static_cast<char>(*byte);
-        pos += decoded->second;
+        pos += decoded->length;
     }
     return bytes;
 }
 
 } // namespace
-
-bool isValidUtf8(std::string_view bytes) {
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const auto decoded = decodeUtf8(bytes, pos);
-        if (!decoded) {
-            return false;
-        }
-        pos += decoded->second;
-    }
-    return true;
-}
 
 std::string decodeFileText(std::string_view bytes) {
     const bool marked = bytes.starts_with(utf8ByteOrderMark);

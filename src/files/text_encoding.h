@@ -1,12 +1,13 @@
 #pragma once
 
+#include "engine/utf8.h"
+
 #include <string>
 #include <string_view>
 
 namespace coilwise {
 
 // Design files come from systems that wrote their single-byte character set, and from ours.
-bool isValidUtf8(std::string_view bytes);
 
 inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 

@@ -1,5 +1,6 @@
 #include "design_sheet.h"
 
+#include "engine/utf8.h"
 #include "version.h"
 
 #include <algorithm>
@@ -102,16 +103,6 @@ constexpr std::array<Centred, 12> lowerValues{{
     {Field::labrend, 10010, 5825},
 }};
 
-std::size_t characterCount(const std::string& utf8) {
-    std::size_t count = 0;
-    for (const char byte : utf8) {
-        if ((static_cast<unsigned char>(byte) & 0xC0U) != 0x80U) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 bool inInt16(long value) {
     return value >= std::numeric_limits<std::int16_t>::min() &&
            value <= std::numeric_limits<std::int16_t>::max();
@@ -150,9 +141,9 @@ private:
     }
 
     bool titleAndNotes() {
-        const std::string title = "Coilwise v" + std::to_string(inputs_.versionMajor) + "." +
-                                  std::to_string(inputs_.versionMinor) + "." +
-                                  std::to_string(inputs_.versionRevision);
+        const std::string title =
+            std::string(applicationTitle) + " v" + std::to_string(inputs_.versionMajor) + "." +
+            std::to_string(inputs_.versionMinor) + "." + std::to_string(inputs_.versionRevision);
         return write(titleFont, {570, 335}, title) &&
                write(notesFont, {570, 1215}, fieldText({Field::labobs}));
     }
@@ -263,7 +254,7 @@ private:
 
     bool centred(int centre, int top, FieldRef ref) {
         const std::string text = fieldText(ref);
-        return centredText(centre, top, text, characterCount(text));
+        return centredText(centre, top, text, utf8CharacterCount(text));
     }
 
     bool centredText(int centre, int top, const std::string& text, std::size_t characters) {

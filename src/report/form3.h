@@ -1,7 +1,7 @@
 #pragma once
 
 #include "design_sheet.h"
-#include "ui/dialogs_port.h"
+#include "widgets/dialogs_port.h"
 
 class QWidget;
 

@@ -3,6 +3,7 @@
 #include "files/whole_file.h"
 #include "page_recording.h"
 #include "painter_canvas.h"
+#include "version.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -51,7 +52,7 @@ bool writePagesPdf(const QString& outPath, std::span<const PageDrawing> pages) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
-    writer.setCreator(QStringLiteral("Coilwise"));
+    writer.setCreator(QString::fromUtf8(applicationTitle));
     writer.setResolution(printerDotsPerInch);
     const QMarginsF margins(printerMarginMillimetres, printerMarginMillimetres, printerMarginMillimetres,
                             printerMarginMillimetres);

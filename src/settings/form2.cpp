@@ -3,10 +3,11 @@
 #include "engine/display_mask.h"
 #include "engine/input_checks.h"
 #include "settings/settings_store.h"
-#include "ui/dialogs_port.h"
-#include "ui/field_events.h"
-#include "ui/screen_centre.h"
-#include "ui/twips.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/field_events.h"
+#include "widgets/screen_centre.h"
+#include "widgets/twips.h"
+#include "widgets/version_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -63,7 +64,7 @@ std::optional<double> Form2::checkVoltage(bool withBeep) {
     if (withBeep) {
         host_.dialogs.beep();
     }
-    host_.dialogs.message({QStringLiteral("Coilwise"),
+    host_.dialogs.message({applicationTitleText(),
                            QStringLiteral("Voltage value must be\nbetween 0,5 y 2000 volts."),
                            MessageIcon::critical, MessageButtons::ok, Answer::ok});
     Text1->setFocus(Qt::OtherFocusReason);

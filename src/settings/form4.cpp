@@ -1,35 +1,18 @@
 #include "form4.h"
 
 #include "engine/number_text.h"
-#include "engine/price_range.h"
+#include "engine/price.h"
 #include "settings/settings_store.h"
-#include "ui/dialogs_port.h"
-#include "ui/field_events.h"
-#include "ui/screen_centre.h"
-#include "ui/twips.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/field_events.h"
+#include "widgets/screen_centre.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace coilwise {
-
-namespace {
-
-// A price begins with a digit and reads as a whole as a number that is not negative and not
-// beyond any real price.
-std::optional<double> price(const std::string& text, const Locale& locale) {
-    if (text.empty() || text[0] < '0' || text[0] > '9') {
-        return std::nullopt;
-    }
-    const std::optional<double> value = parseNumber(text, locale);
-    if (!value || !isPriceInRange(*value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-} // namespace
 
 Form4::Form4(Form4State& state, Form4Host host, QWidget* parent)
     : QDialog(parent), state_(state), host_(std::move(host)) {
@@ -88,7 +71,8 @@ std::optional<double> Form4::checkPrice(QLineEdit* field, bool withBeep) {
     if (field->text().isEmpty()) {
         field->setText(QStringLiteral("0"));
     }
-    const std::optional<double> value = price(field->text().toStdString(), host_.locale);
+    const std::optional<double> value =
+        readPrice(field->text().toStdString(), host_.locale, PriceSource::costsDialog);
     if (value) {
         return value;
     }

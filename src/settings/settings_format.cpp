@@ -2,7 +2,7 @@
 
 #include "engine/line_reader.h"
 #include "engine/number_text.h"
-#include "engine/price_range.h"
+#include "engine/price.h"
 
 #include <array>
 #include <cmath>
@@ -15,19 +15,6 @@ namespace {
 // The lines in the order the file holds them.
 template <typename Lines> auto inFileOrder(Lines& lines) {
     return std::array{&lines.prima, &lines.frecue, &lines.servi, &lines.hierro, &lines.cobre};
-}
-
-// An empty price is no price; anything else must read as a whole number in the locale, and one of
-// a size no price has is as damaged as letters. A negative price is a number and stays.
-std::optional<double> price(const std::string& text, const Locale& locale) {
-    if (text.empty()) {
-        return 0.0;
-    }
-    const std::optional<double> value = parseNumber(text, locale);
-    if (!value || !isPriceInRange(std::abs(*value))) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // The menu item a line names: its leading number rounded half to even. A leading number of 0 or
@@ -71,8 +58,8 @@ std::string serializeSettings(const SettingsLines& lines) {
 }
 
 std::optional<LoadedSettings> validateSettings(const SettingsLines& lines, const Locale& locale) {
-    const std::optional<double> costofe = price(lines.hierro, locale);
-    const std::optional<double> costocu = price(lines.cobre, locale);
+    const std::optional<double> costofe = readPrice(lines.hierro, locale, PriceSource::settingsFile);
+    const std::optional<double> costocu = readPrice(lines.cobre, locale, PriceSource::settingsFile);
     const std::optional<std::int16_t> frequencyIndex = menuIndex(lines.frecue, 2);
     const std::optional<std::int16_t> serviceIndex = menuIndex(lines.servi, 3);
     if (!costofe || !costocu || !frequencyIndex || !serviceIndex) {

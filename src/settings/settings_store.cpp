@@ -17,6 +17,16 @@ std::optional<SettingsLines> readSettings() {
     return bytes ? parseSettings(*bytes) : std::nullopt;
 }
 
+StartSettings loadSettings(const Locale& locale) {
+    if (const std::optional<SettingsLines> lines = readSettings()) {
+        if (const std::optional<LoadedSettings> values = validateSettings(*lines, locale)) {
+            return {*lines, *values, false};
+        }
+    }
+    const SettingsLines defaults = defaultSettings();
+    return {defaults, validateSettings(defaults, locale).value_or(LoadedSettings{}), true};
+}
+
 bool writeSettings(const SettingsLines& lines) {
     const QString path = settingsPath();
     return QDir().mkpath(QFileInfo(path).absolutePath()) && writeWholeFile(path, serializeSettings(lines));

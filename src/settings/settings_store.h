@@ -14,6 +14,15 @@ QString settingsPath();
 // None when the file is missing, cannot be read or holds fewer than five lines.
 std::optional<SettingsLines> readSettings();
 
+// The settings the program starts with: the file's lines when they hold valid values, otherwise the
+// defaults, then marked repaired. The window writes repaired lines back; the command line never does.
+struct StartSettings {
+    SettingsLines lines;
+    LoadedSettings values;
+    bool repaired = false;
+};
+StartSettings loadSettings(const Locale& locale);
+
 // Replaces the file as a whole, creating its folder when missing: a failed write leaves the old
 // file as it was. False on any failure.
 bool writeSettings(const SettingsLines& lines);

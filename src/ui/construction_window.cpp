@@ -1,10 +1,10 @@
 #include "construction_window.h"
 
-#include "dialogs_port.h"
 #include "engine/construction_sheet.h"
 #include "engine/design_checks.h"
 #include "report/construction_page.h"
 #include "report/pages_pdf.h"
+#include "widgets/dialogs_port.h"
 
 #include <QHBoxLayout>
 #include <QPrinter>

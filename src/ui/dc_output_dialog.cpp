@@ -1,9 +1,10 @@
 #include "dc_output_dialog.h"
 
-#include "dialogs_port.h"
 #include "engine/display_mask.h"
 #include "engine/number_text.h"
-#include "screen_centre.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/screen_centre.h"
+#include "widgets/version_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -140,7 +141,7 @@ void DcOutputDialog::showFigures() {
 
 void DcOutputDialog::refuse(const QString& message, QWidget* field) {
     dialogs_.message(
-        {QStringLiteral("Coilwise"), message, MessageIcon::critical, MessageButtons::ok, Answer::ok});
+        {applicationTitleText(), message, MessageIcon::critical, MessageButtons::ok, Answer::ok});
     field->setFocus(Qt::OtherFocusReason);
 }
 

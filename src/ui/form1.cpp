@@ -1,13 +1,14 @@
 #include "form1.h"
 
-#include "dialogs_port.h"
 #include "engine/calculation.h"
 #include "engine/clear_fields.h"
 #include "engine/field_formats.h"
 #include "engine/number_text.h"
-#include "field_events.h"
-#include "screen_centre.h"
 #include "settings/settings_store.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/field_events.h"
+#include "widgets/screen_centre.h"
+#include "widgets/version_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,8 +22,6 @@ namespace coilwise {
 
 namespace {
 
-const QString applicationTitle = QStringLiteral("Coilwise");
-
 QString toQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -32,7 +31,7 @@ QString toQString(const std::string& text) {
 Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), locale_(locale) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Coilwise - sin título"));
+    setWindowTitle(applicationTitleText() + QStringLiteral(" - sin título"));
     buildWidgets();
     showPictures();
     buildMenus();
@@ -119,7 +118,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QLineEdit* Form1::field(FieldRef ref) const {
-    const auto row = static_cast<std::size_t>(ref.row);
     switch (ref.field) {
     case Field::labvpri:
         return labvpri;
@@ -132,19 +130,19 @@ QLineEdit* Form1::field(FieldRef ref) const {
     case Field::labrprim:
         return labrprim;
     case Field::labvsec:
-        return labvsec.at(row);
+        return labvsec[ref.row];
     case Field::labisec:
-        return labisec.at(row);
+        return labisec[ref.row];
     case Field::vacvsec:
-        return vacvsec.at(row);
+        return vacvsec[ref.row];
     case Field::labesp:
-        return labesp.at(row);
+        return labesp[ref.row];
     case Field::labalam:
-        return labalam.at(row);
+        return labalam[ref.row];
     case Field::labcob:
-        return labcob.at(row);
+        return labcob[ref.row];
     case Field::labres:
-        return labres.at(row);
+        return labres[ref.row];
     case Field::labchapa:
         return labchapa;
     case Field::labprof:
@@ -197,7 +195,7 @@ void Form1::beep() {
 
 void Form1::showCritical(const std::string& message) {
     dialogs_.message(
-        {applicationTitle, toQString(message), MessageIcon::critical, MessageButtons::ok, Answer::ok});
+        {applicationTitleText(), toQString(message), MessageIcon::critical, MessageButtons::ok, Answer::ok});
 }
 
 void Form1::leave(QLineEdit* edit, std::string_view mask) {
@@ -209,11 +207,11 @@ void Form1::labvpri_LostFocus() {
 }
 
 void Form1::labvsec_LostFocus(int Index) {
-    leave(labvsec.at(static_cast<std::size_t>(Index)), secondaryVoltageMask);
+    leave(labvsec[Index], secondaryVoltageMask);
 }
 
 void Form1::labisec_LostFocus(int Index) {
-    leave(labisec.at(static_cast<std::size_t>(Index)), secondaryCurrentMask);
+    leave(labisec[Index], secondaryCurrentMask);
 }
 
 void Form1::labobs_Change() {
@@ -231,25 +229,19 @@ void Form1::nuevocosto() {
 }
 
 void Form1::Command2_Click() {
-    setWindowTitle(QStringLiteral("Coilwise - untitled"));
-    dcRows_.fill(std::nullopt);
-    for (const FieldRef& ref : clearedFields()) {
-        setText(ref, {});
-    }
+    setWindowTitle(applicationTitleText() + QStringLiteral(" - untitled"));
+    dcRows_ = {};
     if (!archivoabierto) {
         archivosinruta = QStringLiteral("untitled");
     }
-    if (record_.carga && !record_.recalcularcosto) {
-        setFocus({Field::labvsec, 1});
-    }
+    clearDesign(record_, *this);
     archivoabierto = false;
-    record_.archivomodif = false;
     record_.details.reset();
     showDesignViews();
 }
 
 void Form1::Optfrec_Click(int Index) {
-    record_.frec = static_cast<std::int16_t>(Index == 1 ? 50 : 60);
+    record_.frec = frequencyOfChoice(Index);
     if (leadingNumber(labvpri->text().toStdString()) > 0) {
         Command1_Click();
     }
@@ -270,8 +262,10 @@ void Form1::mnufrec_Click(int Index) {
     for (int i = 1; i <= 2; ++i) {
         mnufrec[i]->setChecked(false);
     }
-    mnufrec.at(static_cast<std::size_t>(Index))->setChecked(true);
-    Optfrec.at(static_cast<std::size_t>(Index))->setChecked(true);
+    mnufrec[Index]->setChecked(true);
+    // Selecting the option runs Optfrec_Click, which calculates when labvpri holds a positive number,
+    // if it was not selected yet; the handler runs once more below either way.
+    Optfrec[Index]->setChecked(true);
     settings_.frecue = std::to_string(Index);
     storeSettings(settings_);
     Optfrec_Click(Index);
@@ -281,8 +275,9 @@ void Form1::mnuserv_Click(int Index) {
     for (int i = 1; i <= 3; ++i) {
         mnuserv[i]->setChecked(false);
     }
-    mnuserv.at(static_cast<std::size_t>(Index))->setChecked(true);
-    Optserv.at(static_cast<std::size_t>(Index))->setChecked(true);
+    mnuserv[Index]->setChecked(true);
+    // As above: Optserv_Click may calculate here and runs once more below.
+    Optserv[Index]->setChecked(true);
     settings_.servi = std::to_string(Index);
     storeSettings(settings_);
     Optserv_Click(Index);
@@ -295,7 +290,7 @@ bool Form1::storeSettings(const SettingsLines& lines) {
         return true;
     }
     if (warnSettingsWrite_) {
-        dialogs_.message({applicationTitle,
+        dialogs_.message({applicationTitleText(),
                           QStringLiteral("The settings file could not be saved.\n") + settingsPath(),
                           MessageIcon::critical, MessageButtons::ok, Answer::ok});
         warnSettingsWrite_ = record_.carga;
@@ -308,20 +303,18 @@ void Form1::Form_Load() {
     centreOnScreen(*this);
     show();
     finprog = false;
-    std::optional<SettingsLines> lines = readSettings();
-    std::optional<LoadedSettings> loaded = lines ? validateSettings(*lines, locale_) : std::nullopt;
-    if (!loaded) {
-        lines = defaultSettings();
-        loaded = validateSettings(*lines, locale_);
-        settings_ = *lines;
+    const StartSettings start = loadSettings(locale_);
+    settings_ = start.lines;
+    if (start.repaired) {
         storeSettings(settings_);
     }
-    settings_ = *lines;
-    record_.costofe = loaded->costofe;
-    record_.costocu = loaded->costocu;
+    record_.costofe = start.values.costofe;
+    record_.costocu = start.values.costocu;
     labvpri->setText(toQString(settings_.prima));
-    mnufrec_Click(loaded->frequencyIndex);
-    mnuserv_Click(loaded->serviceIndex);
+    // Selecting the stored choices selects their options, which calculates when labvpri holds a
+    // positive number (quietly: carga is still false).
+    mnufrec_Click(start.values.frequencyIndex);
+    mnuserv_Click(start.values.serviceIndex);
     record_.carga = true;
     warnSettingsWrite_ = true;
     archivosinruta = QStringLiteral("untitled");

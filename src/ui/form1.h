@@ -11,6 +11,7 @@
 #include "settings/form2.h"
 #include "settings/form4.h"
 #include "settings/settings_format.h"
+#include "widgets/control_array.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -175,7 +176,7 @@ private:
         QString volts;
         QString amps;
     };
-    std::array<std::optional<DcRow>, 6> dcRows_{};
+    ControlArray<std::optional<DcRow>, 5> dcRows_;
     AlternativesWindow* alternativesWindow_ = nullptr; // made on first use, like the construction window
     QTimer* alternativesPause_ = nullptr;              // waits for a pause in typing before recomputing
 
@@ -184,13 +185,13 @@ private:
     QLineEdit* labalambpri = nullptr;
     QLineEdit* labpesoprim = nullptr;
     QLineEdit* labrprim = nullptr;
-    std::array<QLineEdit*, 6> labvsec{};
-    std::array<QLineEdit*, 6> labisec{};
-    std::array<QLineEdit*, 6> vacvsec{};
-    std::array<QLineEdit*, 6> labesp{};
-    std::array<QLineEdit*, 6> labalam{};
-    std::array<QLineEdit*, 6> labcob{};
-    std::array<QLineEdit*, 6> labres{};
+    ControlArray<QLineEdit*, 5> labvsec;
+    ControlArray<QLineEdit*, 5> labisec;
+    ControlArray<QLineEdit*, 5> vacvsec;
+    ControlArray<QLineEdit*, 5> labesp;
+    ControlArray<QLineEdit*, 5> labalam;
+    ControlArray<QLineEdit*, 5> labcob;
+    ControlArray<QLineEdit*, 5> labres;
     QLineEdit* labchapa = nullptr;
     QLineEdit* labprof = nullptr;
     QLineEdit* labpesoE = nullptr;
@@ -206,8 +207,8 @@ private:
     QLineEdit* tbxcostocu = nullptr;
     QLineEdit* tbxcostotot = nullptr;
     QLineEdit* labobs = nullptr;
-    std::array<QRadioButton*, 3> Optfrec{};
-    std::array<QRadioButton*, 4> Optserv{};
+    ControlArray<QRadioButton*, 2> Optfrec;
+    ControlArray<QRadioButton*, 3> Optserv;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
@@ -225,8 +226,8 @@ private:
     QAction* menuconstruction = nullptr;
     QAction* menudcsec = nullptr;
     QAction* menualternatives = nullptr;
-    std::array<QAction*, 3> mnufrec{};
-    std::array<QAction*, 4> mnuserv{};
+    ControlArray<QAction*, 2> mnufrec;
+    ControlArray<QAction*, 3> mnuserv;
 
     QMenu* menuarch = nullptr;
     QAction* menuPrintPreview = nullptr;

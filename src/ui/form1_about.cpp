@@ -1,22 +1,19 @@
-#include "dialogs_port.h"
 #include "form1.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/version_text.h"
 
 #include <QDesktopServices>
 #include <QDir>
 
 namespace coilwise {
 
-namespace {
-
-const QString applicationTitle = QStringLiteral("Coilwise");
-
-} // namespace
+namespace {} // namespace
 
 // One box at a time: while it is open the command only brings it forward; a closed one is replaced,
 // so every opening starts with the OK picture released.
 void Form1::menuacercatrafo_Click() {
     if (aboutBox_ == nullptr || !aboutBox_->isVisible()) {
-        aboutBox_ = std::make_unique<frmAbout>(applicationTitle,
+        aboutBox_ = std::make_unique<frmAbout>(applicationTitleText(),
                                                [](const QUrl& target) { QDesktopServices::openUrl(target); });
         aboutBox_->move(frameGeometry().center() - aboutBox_->rect().center());
     }
@@ -31,7 +28,7 @@ void Form1::menuayuda_Click() {
         const std::optional<QString> index = helpIndexPath(programFolder_);
         if (!index) {
             dialogs_.message(
-                {applicationTitle,
+                {applicationTitleText(),
                  QStringLiteral("The help could not be shown.\nNo help pages were found beside ") +
                      QDir::toNativeSeparators(programFolder_),
                  MessageIcon::critical, MessageButtons::ok, Answer::ok});

@@ -1,8 +1,8 @@
 #include "dc_output_dialog.h"
-#include "dialogs_port.h"
 #include "engine/display_mask.h"
 #include "engine/number_text.h"
 #include "form1.h"
+#include "widgets/dialogs_port.h"
 
 #include <QLineEdit>
 
@@ -28,18 +28,17 @@ void Form1::writeDcSecondary(const DcOutputChoice& choice) {
     const std::string amps = formatMask(choice.secondary.acAmpsWritten, "0.00", locale_);
     const int last = choice.row + windingRows(choice.secondary.request.rectifier) - 1;
     for (int row = choice.row; row <= last; ++row) {
-        const auto i = static_cast<std::size_t>(row);
-        labvsec.at(i)->setText(QString::fromStdString(volts));
+        labvsec[row]->setText(QString::fromStdString(volts));
         labvsec_LostFocus(row);
-        labisec.at(i)->setText(QString::fromStdString(amps));
+        labisec[row]->setText(QString::fromStdString(amps));
         labisec_LostFocus(row);
-        dcRows_.at(i) = DcRow{choice.secondary, choice.row, labvsec[i]->text(), labisec[i]->text()};
+        dcRows_[row] = DcRow{choice.secondary, choice.row, labvsec[row]->text(), labisec[row]->text()};
     }
     Command1_Click();
 }
 
 void Form1::forgetDcRow(int row) {
-    const std::optional<DcRow>& typedOver = dcRows_.at(static_cast<std::size_t>(row));
+    const std::optional<DcRow>& typedOver = dcRows_[row];
     if (!typedOver) {
         return;
     }
@@ -57,9 +56,9 @@ std::optional<DcSecondary> Form1::dcSecondary(int row) const {
     if (row < 1 || row > 5) {
         return std::nullopt;
     }
-    const auto i = static_cast<std::size_t>(row);
-    const std::optional<DcRow>& remembered = dcRows_[i];
-    if (!remembered || remembered->volts != labvsec[i]->text() || remembered->amps != labisec[i]->text()) {
+    const std::optional<DcRow>& remembered = dcRows_[row];
+    if (!remembered || remembered->volts != labvsec[row]->text() ||
+        remembered->amps != labisec[row]->text()) {
         return std::nullopt;
     }
     return remembered->secondary;
@@ -70,9 +69,8 @@ std::optional<DcVoltages> Form1::dcVoltagesOfRow(int row) const {
     if (!secondary) {
         return std::nullopt;
     }
-    const auto i = static_cast<std::size_t>(row);
-    const std::optional<double> unload = parseNumber(vacvsec[i]->text().toStdString(), locale_);
-    const std::optional<double> load = parseNumber(labvsec[i]->text().toStdString(), locale_);
+    const std::optional<double> unload = parseNumber(vacvsec[row]->text().toStdString(), locale_);
+    const std::optional<double> load = parseNumber(labvsec[row]->text().toStdString(), locale_);
     if (!unload || !load) {
         return std::nullopt;
     }
@@ -83,7 +81,7 @@ std::vector<DcOutputRow> Form1::dcOutputRows() const {
     std::vector<DcOutputRow> rows;
     for (int row = 1; row <= 5; ++row) {
         const std::optional<DcSecondary> secondary = dcSecondary(row);
-        if (secondary && dcRows_[static_cast<std::size_t>(row)]->firstRow == row) {
+        if (secondary && dcRows_[row]->firstRow == row) {
             rows.push_back({row, *secondary, record_.details ? dcVoltagesOfRow(row) : std::nullopt});
         }
     }

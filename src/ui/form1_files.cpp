@@ -1,8 +1,11 @@
-#include "dialogs_port.h"
 #include "engine/clear_fields.h"
 #include "files/design_format.h"
 #include "files/whole_file.h"
 #include "form1.h"
+#include "report/design_sheet.h"
+#include "report/form3.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/version_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,7 +36,7 @@ void Form1::showFileError(const QString& title, const QString& text) {
 }
 
 Answer Form1::askToSaveChanges() {
-    return dialogs_.message({QStringLiteral("Coilwise"),
+    return dialogs_.message({applicationTitleText(),
                              QStringLiteral("Save changes to ") + archivosinruta + QStringLiteral(" ?"),
                              MessageIcon::question, MessageButtons::yesNoCancel, Answer::yes});
 }
@@ -67,7 +70,7 @@ void Form1::menuarchnue_Click() {
 void Form1::menuarchsal_Click() {
     if (!record_.archivomodif) {
         const Answer answer =
-            dialogs_.message({QStringLiteral("Coilwise"), QStringLiteral("Do you want to quit Coilwise ?"),
+            dialogs_.message({applicationTitleText(), QStringLiteral("Do you want to quit Coilwise ?"),
                               MessageIcon::question, MessageButtons::yesNo, Answer::yes});
         if (answer == Answer::yes) {
             endProgram();
@@ -105,7 +108,7 @@ void Form1::menuarchguard_Click() {
         showFileError(errorTitle, QStringLiteral("The file could not be saved.\n") + archivoenuso);
         return;
     }
-    setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    setWindowTitle(applicationTitleText() + QStringLiteral(" - ") + archivosinruta);
     rememberDesign(archivoenuso);
     if (finprog) {
         endProgram();
@@ -123,7 +126,7 @@ void Form1::beginRecord() {
 void Form1::openFailed(const QString& title, const QString& text) {
     showFileError(title, text);
     archivosinruta = archivosinrutaold;
-    setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    setWindowTitle(applicationTitleText() + QStringLiteral(" - ") + archivosinruta);
 }
 
 void Form1::menuarchabr_Click() {
@@ -169,23 +172,33 @@ void Form1::menuarchabr_Click() {
         return;
     }
 
-    // The range is checked on the double: a line such as 1e10 has no integer to convert to.
-    const std::optional<std::int16_t> serviceIndex = fileInteger(read.service);
-    if (const ServiceConstants* service =
-            serviceIndex && read.service == *serviceIndex ? serviceConstants(*serviceIndex) : nullptr) {
+    const std::optional<DesignSettings> opened = designSettings(read);
+    // A service line that reads exactly as its number sets that service's constants at once.
+    if (opened && read.service == opened->service) {
+        const ServiceConstants* service = serviceConstants(opened->service);
         record_.gauss = service->gauss;
         record_.deltadia = service->deltadia;
     }
-    if (!serviceIndex || *serviceIndex < 1 || *serviceIndex > 3) {
+    if (!opened) {
         record_.recalcularcosto = false;
         return;
     }
-    Optserv.at(static_cast<std::size_t>(*serviceIndex))->setChecked(true);
-    Optfrec[read.frequency == 50 ? 1 : 2]->setChecked(true);
+    // Selecting an option runs its click handler, which calculates when labvpri holds a number.
+    Optserv[opened->service]->setChecked(true);
+    Optfrec[frequencyChoice(opened->frequency)]->setChecked(true);
     Command1_Click();
-    setWindowTitle(QStringLiteral("Coilwise - ") + archivosinruta);
+    setWindowTitle(applicationTitleText() + QStringLiteral(" - ") + archivosinruta);
     record_.archivomodif = false;
     rememberDesign(archivoenuso);
+}
+
+// Always available, also before the first calculation: the sheet prints the fields as they stand.
+void Form1::menuarchimp_Click() {
+    printDesignSheet(dialogs_, sheetInputs(*this, record_));
+}
+
+void Form1::menuPrintPreview_Click() {
+    previewDesignSheet(dialogs_, sheetInputs(*this, record_), this);
 }
 
 } // namespace coilwise

@@ -16,8 +16,8 @@ bool isEnter(const QKeyEvent* event) {
 
 // An option group is one stop of the focus order, on its selected option; the arrow keys move
 // within the group.
-template <std::size_t N> void tabStopOnSelected(const std::array<QRadioButton*, N>& options) {
-    for (std::size_t i = 1; i < N; ++i) {
+template <int Last> void tabStopOnSelected(const ControlArray<QRadioButton*, Last>& options) {
+    for (int i = 1; i <= Last; ++i) {
         options[i]->setFocusPolicy(options[i]->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }

@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "single_line_field.h"
-#include "twips.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -54,6 +55,17 @@ QLineEdit* lineEdit(QWidget* parent, const QString& name, QRect area, bool input
 
 QString indexed(const char* name, int index) {
     return QLatin1StringView(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+// An option of a group: its caption and its top, in twips.
+struct Option {
+    const char* caption;
+    int top;
+};
+
+// The secondaries' rows 1 to 5 stand 360 twips apart, the first at 480.
+constexpr int rowTop(int row) {
+    return 120 + 360 * row;
 }
 
 // A header above a field column: a band between the group's caption and its first row, wider
@@ -120,20 +132,23 @@ void Form1::buildWidgets() {
 
     QGroupBox* frame1 = group(client, "Frame1", QStringLiteral("Frequency"), twipsRect(5520, 135, 1500, 870));
     frame1->setToolTip(QStringLiteral("Working frequency"));
-    const std::array<const char*, 3> frequencies{"", "50 Hz", "60 Hz"};
-    for (int i = 1; i <= 2; ++i) {
-        Optfrec[i] = new QRadioButton(QString::fromUtf8(frequencies[i]), frame1);
-        Optfrec[i]->setObjectName(indexed("Optfrec", i));
-        Optfrec[i]->setGeometry(twipsRect(390, i == 1 ? 270 : 510, 1000, 255));
+    const std::array<Option, 2> frequencies{{{"50 Hz", 270}, {"60 Hz", 510}}};
+    int index = 0;
+    for (const Option& option : frequencies) {
+        ++index;
+        Optfrec[index] = new QRadioButton(QString::fromUtf8(option.caption), frame1);
+        Optfrec[index]->setObjectName(indexed("Optfrec", index));
+        Optfrec[index]->setGeometry(twipsRect(390, option.top, 1000, 255));
     }
     QGroupBox* frame2 = group(client, "Frame2", QStringLiteral("Service"), twipsRect(7155, 135, 2175, 1740));
     frame2->setToolTip(QStringLiteral("Duty"));
-    const std::array<const char*, 4> services{"", "Continuous", "Discontinuous", "Random"};
-    const std::array<int, 4> serviceTops{0, 510, 870, 1215};
-    for (int i = 1; i <= 3; ++i) {
-        Optserv[i] = new QRadioButton(QString::fromUtf8(services[i]), frame2);
-        Optserv[i]->setObjectName(indexed("Optserv", i));
-        Optserv[i]->setGeometry(twipsRect(570, serviceTops[i], 1500, 255));
+    const std::array<Option, 3> services{{{"Continuous", 510}, {"Discontinuous", 870}, {"Random", 1215}}};
+    index = 0;
+    for (const Option& option : services) {
+        ++index;
+        Optserv[index] = new QRadioButton(QString::fromUtf8(option.caption), frame2);
+        Optserv[index]->setObjectName(indexed("Optserv", index));
+        Optserv[index]->setGeometry(twipsRect(570, option.top, 1500, 255));
     }
     Optfrec[1]->setChecked(true);
     Optserv[2]->setChecked(true);
@@ -163,7 +178,7 @@ void Form1::buildWidgets() {
     QGroupBox* frame3 =
         group(client, "Frame3", QStringLiteral("Secondary"), twipsRect(135, 1920, 6885, 2370));
     struct RowColumn {
-        std::array<QLineEdit*, 6>* edits;
+        ControlArray<QLineEdit*, 5>* edits;
         const char* name;
         int left;
         const char* header;
@@ -178,19 +193,18 @@ void Form1::buildWidgets() {
         {&labcob, "labcob", 4965, "Weight (g)", "Copper weight"},
         {&labres, "labres", 5865, "Rs (ohms)", "Copper resistance"},
     }};
-    const std::array<int, 6> rowTops{0, 480, 840, 1200, 1560, 1920};
     for (const RowColumn& c : secondary) {
         label(frame3, QString::fromUtf8(c.header), QString::fromUtf8(c.tooltip),
               headerOver(c.left, 855, 480));
         const bool input = c.edits == &labvsec || c.edits == &labisec;
         for (int i = 1; i <= 5; ++i) {
             (*c.edits)[i] =
-                lineEdit(frame3, indexed(c.name, i), twipsRect(c.left, rowTops[i], 855, 285), input);
+                lineEdit(frame3, indexed(c.name, i), twipsRect(c.left, rowTop(i), 855, 285), input);
         }
     }
     for (int i = 1; i <= 5; ++i) {
         QLabel* row =
-            label(frame3, QLatin1Char('#') + QString::number(i), {}, twipsRect(60, rowTops[i], 375, 285));
+            label(frame3, QLatin1Char('#') + QString::number(i), {}, twipsRect(60, rowTop(i), 375, 285));
         row->setObjectName(indexed("Label", i));
     }
 
@@ -326,6 +340,13 @@ void Form1::buildMenus() {
     menuayuda = item(menuacerca, "menuayuda", QStringLiteral("&Help"));
     menuacerca->addSeparator()->setObjectName(QStringLiteral("nada2"));
     menuacercatrafo = item(menuacerca, "menuacercatrafo", QStringLiteral("About &Coilwise"));
+}
+
+void Form1::showPictures() {
+    findChild<QLabel*>(QStringLiteral("Picture1"))
+        ->setPixmap(sharpPicture(QStringLiteral(":/pictures/transformer.png")));
+    findChild<QLabel*>(QStringLiteral("Picture2"))
+        ->setPixmap(sharpPicture(QStringLiteral(":/pictures/banner.png")));
 }
 
 } // namespace coilwise

@@ -1,6 +1,7 @@
-#include "dialogs_port.h"
 #include "form1.h"
 #include "recent_designs.h"
+#include "widgets/dialogs_port.h"
+#include "widgets/version_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,7 +55,7 @@ void Form1::openRecentDesign(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         forgetRecentDesign(path);
         showRecentDesigns();
-        dialogs_.message({QStringLiteral("Coilwise"),
+        dialogs_.message({applicationTitleText(),
                           QDir::toNativeSeparators(path) +
                               QStringLiteral("\nno longer exists; it has been taken off the list."),
                           MessageIcon::information, MessageButtons::ok, Answer::ok});

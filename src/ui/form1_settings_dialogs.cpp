@@ -1,5 +1,5 @@
-#include "dialogs_port.h"
 #include "form1.h"
+#include "widgets/dialogs_port.h"
 
 #include <QLineEdit>
 

@@ -1,8 +1,8 @@
 #include "frm_about.h"
 
-#include "pictures.h"
-#include "twips.h"
-#include "version_text.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
+#include "widgets/version_text.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "engine/run_stop.h"
 #include "invocation.h"
 #include "result_lines.h"
+#include "support/worked_examples.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,23 +14,24 @@
 namespace coilwise {
 namespace {
 
-struct FieldText {
-    std::string name;
-    int row;
-    std::string text;
-};
+// The command line that calculates a worked example, prices included.
+std::vector<std::string> calcArgs(const WorkedExample& example) {
+    std::vector<std::string> args = {"--calc", "--locale", "C", "--primary", example.primary};
+    for (const WorkedExample::Row& row : example.secondaries) {
+        args.insert(args.end(), {"--secondary", row.volts + ':' + row.amps});
+    }
+    const auto number = [](double value) {
+        std::ostringstream text;
+        text << value;
+        return text.str();
+    };
+    args.insert(args.end(),
+                {"--frequency", number(example.frequency), "--service", number(example.service),
+                 "--iron-price", number(example.ironPrice), "--copper-price", number(example.copperPrice)});
+    return args;
+}
 
-struct WorkedExample {
-    std::vector<std::string> args;
-    std::vector<FieldText> fields;
-};
-
-const std::vector<std::string> deeperStackArgs = {"--calc", "--locale",    "C",     "--primary",
-                                                  "110",    "--secondary", "6:1.5", "--frequency",
-                                                  "50",     "--service",   "1"};
-const std::vector<std::string> endToEndArgs = {
-    "--calc", "--locale",  "C", "--primary",    "220", "--secondary",    "12:1", "--frequency",
-    "50",     "--service", "1", "--iron-price", "2.5", "--copper-price", "12"};
+const std::vector<std::string> endToEndArgs = calcArgs(endToEndExample);
 
 std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
@@ -37,39 +39,19 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
 }
 
 TEST(CalcCommand, WorkedExamples) {
-    const std::vector<WorkedExample> examples = {
-        {deeperStackArgs,
-         {{"labchapa", 0, "19"},
-          {"labprof", 0, "27"},
-          {"labnpri", 0, "920"},
-          {"labalambpri", 0, "0.25"},
-          {"labesp", 1, "54"},
-          {"labalam", 1, "0.90"},
-          {"vacvsec", 1, "6.48"},
-          {"labpesoE", 0, "355"},
-          {"labpesoI", 0, "118"},
-          {"labpesocu", 0, "90"},
-          {"labpesotot", 0, "563"},
-          {"labrend", 0, "81"}}},
-        {endToEndArgs, {{"labnpri", 0, "1784"},    {"labalambpri", 0, "0.2"}, {"labpesoprim", 0, "54"},
-                        {"labesp", 1, "106"},      {"labalam", 1, "0.70"},    {"labcob", 1, "54"},
-                        {"labchapa", 0, "23"},     {"labprof", 0, "23"},      {"labpesoE", 0, "450"},
-                        {"labpesoI", 0, "150"},    {"labpesocu", 0, "109"},   {"labpesotot", 0, "709"},
-                        {"labptot", 0, "12.0"},    {"labppri", 0, "14.7"},    {"labrend", 0, "82"},
-                        {"labperfe", 0, "1.5"},    {"labpercu", 0, "1.2"},    {"tbxcostofe", 0, "1.50"},
-                        {"tbxcostocu", 0, "1.31"}, {"tbxcostotot", 0, "2.81"}}},
-    };
-    for (const WorkedExample& example : examples) {
-        SCOPED_TRACE(example.args[4]);
-        const Invocation run = invoke(with(example.args, {"--json"}));
+    for (const WorkedExample* example : workedExamples) {
+        SCOPED_TRACE(example->name);
+        const Invocation run = invoke(with(calcArgs(*example), {"--json"}));
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         const std::vector<std::string> lines = splitLines(run.out);
         ASSERT_EQ(lines.size(), 1u);
         const ResultLine result(lines[0]);
         EXPECT_EQ(result.text("outcome"), "ok");
-        for (const FieldText& f : example.fields) {
-            EXPECT_EQ(result.field(f.name, f.row), f.text) << f.name << '(' << f.row << ')';
+        for (const auto& [name, text] : example->results) {
+            const std::size_t bracket = name.find('(');
+            const int row = bracket == std::string::npos ? 0 : name[bracket + 1] - '0';
+            EXPECT_EQ(result.field(name.substr(0, bracket), row), text) << name;
         }
     }
 }
@@ -102,12 +84,19 @@ TEST(CalcCommand, SheetShowsEachValueWithItsUnit) {
     const Invocation run = invoke(endToEndArgs);
     EXPECT_EQ(run.status, 0);
     const std::string sheet = compact(run.out);
-    for (const char* line :
-         {" Primary voltage 220 V\n", " Frequency 50 Hz\n", " Service Continuous service\n",
-          " Lamination 23 mm\n", " Stack 23 mm\n", " Turns 1784 turns\n", " Wire 0.2 mm\n",
-          " Resistance 107.861 ohm\n", "Secondary 1\n", " Voltage 12.00 V\n", " Current 1.00 A\n",
-          " No-load voltage 13.08 V\n", " Wire 0.70 mm\n", " Total 709 g\n", " Load 12.0 W\n",
-          " Efficiency 82 %\n", " Total 2.81\n"}) {
+    const auto shown = [](const char* field) {
+        return endToEndExample.result(field);
+    };
+    for (const std::string& line :
+         {" Primary voltage " + endToEndExample.primary + " V\n", std::string(" Frequency 50 Hz\n"),
+          std::string(" Service Continuous service\n"), " Lamination " + shown("labchapa") + " mm\n",
+          " Stack " + shown("labprof") + " mm\n", " Turns " + shown("labnpri") + " turns\n",
+          " Wire " + shown("labalambpri") + " mm\n", " Resistance " + shown("labrprim") + " ohm\n",
+          std::string("Secondary 1\n"), " Voltage " + shown("labvsec(1)") + " V\n",
+          " Current " + shown("labisec(1)") + " A\n", " No-load voltage " + shown("vacvsec(1)") + " V\n",
+          " Wire " + shown("labalam(1)") + " mm\n", " Total " + shown("labpesotot") + " g\n",
+          " Load " + shown("labptot") + " W\n", " Efficiency " + shown("labrend") + " %\n",
+          " Total " + shown("tbxcostotot") + "\n"}) {
         EXPECT_NE(sheet.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(sheet.find("Secondary 2"), std::string::npos);
@@ -158,11 +147,13 @@ TEST(CalcCommand, ReadsAndWritesInTheChosenLocale) {
                                    "--iron-price", "2,5", "--copper-price", "12", "--json"});
     EXPECT_EQ(run.status, 0);
     const ResultLine result(splitLines(run.out).at(0));
-    EXPECT_EQ(result.field("labvsec", 1), "12,00");
-    EXPECT_EQ(result.field("labalambpri"), "0,2");
-    EXPECT_EQ(result.field("labrprim"), "107,861");
+    EXPECT_EQ(result.field("labvsec", 1), withDecimalComma(endToEndExample.result("labvsec(1)")));
+    EXPECT_EQ(result.field("labalambpri"), withDecimalComma(endToEndExample.result("labalambpri")));
+    EXPECT_EQ(result.field("labrprim"), withDecimalComma(endToEndExample.result("labrprim")));
     const std::string total = result.field("tbxcostotot");
-    EXPECT_TRUE(total.starts_with("2,81") && total.ends_with("\xe2\x82\xac")) << total;
+    EXPECT_TRUE(total.starts_with(withDecimalComma(endToEndExample.result("tbxcostotot"))) &&
+                total.ends_with("\xe2\x82\xac"))
+        << total;
 }
 
 struct UsageCase {

@@ -3,8 +3,10 @@
 #include "engine/window_port.h"
 #include "invocation.h"
 #include "result_lines.h"
+#include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,8 +15,22 @@ namespace {
 
 const std::vector<std::string> jsonlArgs = {"--calc", "--jsonl", "--locale", "C"};
 
-const std::string endToEnd =
-    R"({"labvpri": "220", "labvsec": ["12"], "labisec": ["1"], "frec": 50, "tiserv": 1, "costofe": 2.5, "costocu": 12})";
+// A worked example as one input line.
+std::string jsonLine(const WorkedExample& example) {
+    std::string volts;
+    std::string amps;
+    for (const WorkedExample::Row& row : example.secondaries) {
+        volts += (volts.empty() ? "\"" : ", \"") + row.volts + '"';
+        amps += (amps.empty() ? "\"" : ", \"") + row.amps + '"';
+    }
+    std::ostringstream line;
+    line << R"({"labvpri": ")" << example.primary << R"(", "labvsec": [)" << volts << R"(], "labisec": [)"
+         << amps << R"(], "frec": )" << example.frequency << R"(, "tiserv": )" << example.service
+         << R"(, "costofe": )" << example.ironPrice << R"(, "costocu": )" << example.copperPrice << '}';
+    return line.str();
+}
+
+const std::string endToEnd = jsonLine(endToEndExample);
 
 TEST(JsonLines, EachDesignLineGetsItsResultLine) {
     const std::string input = endToEnd + "\n" +
@@ -41,10 +57,10 @@ TEST(JsonLines, EachDesignLineGetsItsResultLine) {
         EXPECT_NE(ok.at("message").as<std::nullptr_t>(), nullptr);
         EXPECT_EQ(*ok.at("beep").as<bool>(), false);
         EXPECT_EQ(*ok.at("q").as<double>(), 1);
-        EXPECT_EQ(ok.field("labnpri"), "1784");
-        EXPECT_EQ(ok.field("labesp", 1), "106");
+        EXPECT_EQ(ok.field("labnpri"), endToEndExample.result("labnpri"));
+        EXPECT_EQ(ok.field("labesp", 1), endToEndExample.result("labesp(1)"));
         EXPECT_EQ(ok.field("labesp", 2), "");
-        EXPECT_EQ(ok.field("tbxcostotot"), "2.81");
+        EXPECT_EQ(ok.field("tbxcostotot"), endToEndExample.result("tbxcostotot"));
     }
 
     const ResultLine refused(lines[1]);

@@ -1,6 +1,6 @@
 #include "engine/display_mask.h"
 #include "engine/number_text.h"
-#include "ui/qt_locale.h"
+#include "qt_locale/qt_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "engine/calculation.h"
 #include "engine/memory_window.h"
+#include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -17,6 +18,14 @@ protected:
         record.frec = 50;
         record.tiserv = 1;
         record.carga = true;
+    }
+
+    void type(const WorkedExample& example) {
+        window.setText({Field::labvpri}, example.primary);
+        for (std::size_t i = 0; i < example.secondaries.size(); ++i) {
+            window.setText({Field::labvsec, static_cast<int>(i) + 1}, example.secondaries[i].volts);
+            window.setText({Field::labisec, static_cast<int>(i) + 1}, example.secondaries[i].amps);
+        }
     }
 
     void type(const std::string& primary, const std::vector<std::pair<std::string, std::string>>& rows) {
@@ -57,57 +66,53 @@ protected:
     MemoryWindow window{record, locale};
 };
 
-TEST_F(Calculation, DeeperStackExample) {
-    type("110", {{"6", "1.5"}});
-    ASSERT_EQ(calculate(), Outcome::ok);
-    expectFields({{"labchapa", "19"},
-                  {"labprof", "27"},
-                  {"labnpri", "920"},
-                  {"labalambpri", "0.25"},
-                  {"labesp(1)", "54"},
-                  {"labalam(1)", "0.90"},
-                  {"vacvsec(1)", "6.48"},
-                  {"labpesoE", "355"},
-                  {"labpesoI", "118"},
-                  {"labpesocu", "90"},
-                  {"labpesotot", "563"},
-                  {"labrend", "81"}});
+// The worked example's texts as this locale shows them: amounts follow a dollar sign.
+Texts pointLocaleTexts(const WorkedExample& example) {
+    Texts texts;
+    for (const auto& [name, text] : example.results) {
+        texts[name] = name.starts_with("tbxcosto") ? "$" + text : text;
+    }
+    return texts;
 }
 
-TEST_F(Calculation, EndToEndExampleWithCosts) {
-    record.costofe = 2.5;
-    record.costocu = 12;
-    type("220", {{"12", "1"}});
+class WorkedExamples : public Calculation, public testing::WithParamInterface<const WorkedExample*> {};
+
+TEST_P(WorkedExamples, GiveTheirResults) {
+    const WorkedExample& example = *GetParam();
+    record.frec = static_cast<std::int16_t>(example.frequency);
+    record.tiserv = static_cast<std::int16_t>(example.service);
+    record.costofe = example.ironPrice;
+    record.costocu = example.copperPrice;
+    type(example);
     ASSERT_EQ(calculate(), Outcome::ok);
-    expectFields(
-        {{"labnpri", "1784"},     {"labalambpri", "0.2"},  {"labpesoprim", "54"},    {"labrprim", "107.861"},
-         {"labesp(1)", "106"},    {"labalam(1)", "0.70"},  {"labcob(1)", "54"},      {"labres(1)", "0.708"},
-         {"vacvsec(1)", "13.08"}, {"labchapa", "23"},      {"labprof", "23"},        {"labpesoE", "450"},
-         {"labpesoI", "150"},     {"labpesocu", "109"},    {"labpesotot", "709"},    {"labptot", "12.0"},
-         {"labppri", "14.7"},     {"labrend", "82"},       {"labperfe", "1.5"},      {"labpercu", "1.2"},
-         {"tbxcostofe", "$1.50"}, {"tbxcostocu", "$1.31"}, {"tbxcostotot", "$2.81"}, {"labvsec(1)", "12.00"},
-         {"labisec(1)", "1.00"},  {"labvpri", "220"}});
+    expectFields(pointLocaleTexts(example));
     EXPECT_EQ(record.tiposervicio, "Continuous service");
-    EXPECT_EQ(record.q, 1);
+    EXPECT_EQ(record.q, static_cast<std::int16_t>(example.secondaries.size()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, WorkedExamples, testing::ValuesIn(workedExamples),
+                         [](const testing::TestParamInfo<const WorkedExample*>& info) {
+                             return info.param->name;
+                         });
 
 TEST(CalculationInCommaLocale, ReadsAndWritesTheLocalesSeparator) {
+    const WorkedExample& example = endToEndExample;
     const FixedLocale comma = FixedLocale::comma();
     DesignRecord record;
     record.frec = 50;
     record.tiserv = 1;
     record.carga = true;
-    record.costofe = 2.5;
-    record.costocu = 12;
+    record.costofe = example.ironPrice;
+    record.costocu = example.copperPrice;
     MemoryWindow window(record, comma);
-    window.setText({Field::labvpri}, "220");
-    window.setText({Field::labvsec, 1}, "12");
-    window.setText({Field::labisec, 1}, "1");
+    window.setText({Field::labvpri}, example.primary);
+    window.setText({Field::labvsec, 1}, example.secondaries[0].volts);
+    window.setText({Field::labisec, 1}, example.secondaries[0].amps);
     ASSERT_EQ(Command1_Click(record, window, comma), Outcome::ok);
-    EXPECT_EQ(window.text({Field::labvsec, 1}), "12,00");
-    EXPECT_EQ(window.text({Field::labalambpri}), "0,2");
-    EXPECT_EQ(window.text({Field::labrprim}), "107,861");
-    EXPECT_EQ(window.text({Field::tbxcostotot}), "2,81 €");
+    EXPECT_EQ(window.text({Field::labvsec, 1}), withDecimalComma(example.result("labvsec(1)")));
+    EXPECT_EQ(window.text({Field::labalambpri}), withDecimalComma(example.result("labalambpri")));
+    EXPECT_EQ(window.text({Field::labrprim}), withDecimalComma(example.result("labrprim")));
+    EXPECT_EQ(window.text({Field::tbxcostotot}), withDecimalComma(example.result("tbxcostotot")) + " €");
 }
 
 struct CoreCase {
@@ -132,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Laminations, CoreSelection,
                          testing::Values(CoreCase{"12", "3", "0.1", "10", "10"},  // smallest, never deeper
                                          CoreCase{"220", "3", "0.1", "13", "16"}, // 13 mm on a 16 mm stack
                                          CoreCase{"220", "3", "1", "16", "16"},
+                                         CoreCase{"220", "3", "1.3", "16", "19"}, // 16 mm on a 19 mm stack
                                          CoreCase{"220", "3", "2", "19", "27"},
                                          CoreCase{"220", "3", "3", "22", "22"}, // after 19 on 19 and 27
                                          CoreCase{"220", "48", "8", "64", "64"}));
@@ -179,7 +185,7 @@ TEST_F(Calculation, NoRowInUseClearsTheWindow) {
 }
 
 TEST_F(Calculation, InputErrorKeepsPreviousResultsAndRowsThatPassed) {
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     ASSERT_EQ(calculate(), Outcome::ok);
     record.archivomodif = false;
     type("220", {{"7", "2"}, {"9", "0.001"}, {"5", "1"}});
@@ -195,7 +201,7 @@ TEST_F(Calculation, InputErrorKeepsPreviousResultsAndRowsThatPassed) {
     EXPECT_EQ(at(Field::labvsec, 1), "7.00"); // rewritten before row 2 failed
     EXPECT_EQ(at(Field::labisec, 2), "0.001");
     EXPECT_EQ(at(Field::labvsec, 4), "3"); // not blanked: blanking follows the checks
-    EXPECT_EQ(at(Field::labnpri), "1784");
+    EXPECT_EQ(at(Field::labnpri), endToEndExample.result("labnpri"));
     EXPECT_FALSE(record.archivomodif);
 }
 
@@ -211,7 +217,7 @@ TEST_F(Calculation, PrimaryErrorStopsBeforeCounting) {
 
 TEST_F(Calculation, RowChecksWaitForTheLoad) {
     record.carga = false;
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     EXPECT_EQ(calculate(), Outcome::ok);
     type("3000", {});
     EXPECT_EQ(calculate(), Outcome::inputError); // the primary check always applies
@@ -226,7 +232,7 @@ struct CannotCase {
 class CannotCalculate : public Calculation, public testing::WithParamInterface<CannotCase> {};
 
 TEST_P(CannotCalculate, BeepsAndKeepsThePreviousResults) {
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     ASSERT_EQ(calculate(), Outcome::ok);
     record.archivomodif = false;
     window.setText({Field::labvsec, 1}, "");
@@ -237,7 +243,7 @@ TEST_P(CannotCalculate, BeepsAndKeepsThePreviousResults) {
     EXPECT_EQ(window.beeps(), 1);
     EXPECT_EQ(window.messages(),
               std::vector<std::string>{"It is not possible to calculate.\nRefer to a proper manual."});
-    EXPECT_EQ(at(Field::labnpri), "1784");
+    EXPECT_EQ(at(Field::labnpri), endToEndExample.result("labnpri"));
     EXPECT_EQ(at(Field::labvsec, 5), ""); // rows not in use were blanked before the stop
     EXPECT_FALSE(record.archivomodif);
     EXPECT_FALSE(record.recalcularcosto);
@@ -254,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Calculation, ServiceSetsItsConstants) {
     record.tiserv = 3;
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     ASSERT_EQ(calculate(), Outcome::ok);
     EXPECT_EQ(record.tiposervicio, "Random service");
     EXPECT_EQ(record.gauss, 13500);
@@ -262,7 +268,7 @@ TEST_F(Calculation, ServiceSetsItsConstants) {
 }
 
 TEST_F(Calculation, SettingsOutOfRangeAreRefused) {
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     for (auto [frec, tiserv] : {std::pair<std::int16_t, std::int16_t>{55, 1}, {50, 0}, {60, 4}}) {
         record.frec = frec;
         record.tiserv = tiserv;
@@ -273,7 +279,7 @@ TEST_F(Calculation, SettingsOutOfRangeAreRefused) {
 }
 
 TEST_F(Calculation, NewPriceRecalculatesEverythingAndChangesOnlyTheCosts) {
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     ASSERT_EQ(calculate(), Outcome::ok);
     const Texts before = results();
     record.costocu = 20;
@@ -292,7 +298,7 @@ TEST_F(Calculation, TotalCostAddsTheAmountsAsShown) {
     // 0.00545 (shown 0.01): the total shows their sum, not the rounded unrounded sum.
     record.costofe = 0.0075;
     record.costocu = 0.05;
-    type("220", {{"12", "1"}});
+    type(endToEndExample);
     ASSERT_EQ(calculate(), Outcome::ok);
     EXPECT_EQ(at(Field::tbxcostofe), "$0.00");
     EXPECT_EQ(at(Field::tbxcostocu), "$0.01");

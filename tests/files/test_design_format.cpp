@@ -189,5 +189,35 @@ TEST(DesignFormat, FileIntegersRoundHalfToEvenAndFit16Bits) {
     EXPECT_EQ(fileInteger(40000), std::nullopt);
 }
 
+TEST(DesignFormat, ServiceAndFrequencyLinesMeanTheDesignsSettings) {
+    const struct {
+        double service;
+        double frequency;
+        std::optional<DesignSettings> meaning;
+    } cases[] = {
+        {1, 50, DesignSettings{1, 50}},
+        {3, 60, DesignSettings{3, 60}},
+        {2, 0, DesignSettings{2, 60}},
+        {2, 50.5, DesignSettings{2, 60}},
+        {2.5, 50, DesignSettings{2, 50}},
+        {3.5, 50, std::nullopt},
+        {0, 50, std::nullopt},
+        {4, 50, std::nullopt},
+        {1e10, 50, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.service << " " << c.frequency);
+        DesignReadResult read;
+        read.service = c.service;
+        read.frequency = c.frequency;
+        const std::optional<DesignSettings> meaning = designSettings(read);
+        ASSERT_EQ(meaning.has_value(), c.meaning.has_value());
+        if (meaning) {
+            EXPECT_EQ(meaning->service, c.meaning->service);
+            EXPECT_EQ(meaning->frequency, c.meaning->frequency);
+        }
+    }
+}
+
 } // namespace
 } // namespace coilwise

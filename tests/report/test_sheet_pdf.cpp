@@ -2,6 +2,7 @@
 #include "engine/memory_window.h"
 #include "pdf_text.h"
 #include "report/sheet_pdf.h"
+#include "support/worked_examples.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,20 +22,30 @@ protected:
         record.frec = 50;
         record.tiserv = 1;
         record.carga = true;
-        record.costofe = 2.5;
-        record.costocu = 12;
+        record.costofe = example.ironPrice;
+        record.costocu = example.copperPrice;
     }
 
     void calculateExample() {
-        window.setText({Field::labvpri}, "220");
-        window.setText({Field::labvsec, 1}, "12");
-        window.setText({Field::labisec, 1}, "1");
+        window.setText({Field::labvpri}, example.primary);
+        window.setText({Field::labvsec, 1}, example.secondaries[0].volts);
+        window.setText({Field::labisec, 1}, example.secondaries[0].amps);
         ASSERT_EQ(Command1_Click(record, window, locale), Outcome::ok);
+    }
+
+    // The example's texts one after the other, blanks between, as a pattern.
+    QString shownInARow(std::initializer_list<const char*> fields) const {
+        QStringList texts;
+        for (const char* field : fields) {
+            texts << QRegularExpression::escape(QString::fromStdString(example.result(field)));
+        }
+        return texts.join(QStringLiteral(" +"));
     }
 
     QString path(const char* name) const { return folder.filePath(QLatin1StringView(name)); }
     QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
 
+    const WorkedExample& example = endToEndExample;
     FixedLocale locale = FixedLocale::point();
     DesignRecord record;
     MemoryWindow window{record, locale};
@@ -52,24 +63,32 @@ TEST_F(SheetPdf, WritesTheCalculatedSheetOnOneA4Page) {
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
 
     const QString text = pdfText(path("sheet.pdf"));
-    for (const char* pattern : {
-             "Coilwise v1\\.1\\.0",
-             "Bench supply",
-             "Primary +Continuous service",
-             "Volts +Freq\\.\\(Hz\\) +Turns +Dia\\.\\(mm\\) +Weight\\(g\\) +Rs\\(ohms\\)",
-             " 220 +50 +1784 +0\\.2 +54 +10\\d\\.\\d{3}\\n",
-             "Secondary\\n",
-             " 12\\.00 +1\\.00 +13\\.\\d\\d +106 +0\\.70 +54 +0\\.7\\d\\d\\n",
-             "Construction",
-             "Primary power \\(W\\) +14\\.7\\n",
-             " 23 +23 +450 +150\\n",
-             "Efficiency \\(%\\) +82\\n",
-         }) {
-        EXPECT_TRUE(text.contains(QRegularExpression(QLatin1StringView(pattern)))) << pattern << "\n"
-                                                                                   << text.toStdString();
+    const QStringList patterns = {
+        QStringLiteral("Coilwise v1\\.1\\.0"),
+        QStringLiteral("Bench supply"),
+        QStringLiteral("Primary +Continuous service"),
+        QStringLiteral("Volts +Freq\\.\\(Hz\\) +Turns +Dia\\.\\(mm\\) +Weight\\(g\\) +Rs\\(ohms\\)"),
+        QStringLiteral(" ") + QString::fromStdString(example.primary) + QStringLiteral(" +50 +") +
+            shownInARow({"labnpri", "labalambpri", "labpesoprim", "labrprim"}) + QStringLiteral("\\n"),
+        QStringLiteral("Secondary\\n"),
+        QStringLiteral(" ") +
+            shownInARow({"labvsec(1)", "labisec(1)", "vacvsec(1)", "labesp(1)", "labalam(1)", "labcob(1)",
+                         "labres(1)"}) +
+            QStringLiteral("\\n"),
+        QStringLiteral("Construction"),
+        QStringLiteral("Primary power \\(W\\) +") + shownInARow({"labppri"}) + QStringLiteral("\\n"),
+        QStringLiteral(" ") + shownInARow({"labchapa", "labprof", "labpesoE", "labpesoI"}) +
+            QStringLiteral("\\n"),
+        QStringLiteral("Efficiency \\(%\\) +") + shownInARow({"labrend"}) + QStringLiteral("\\n"),
+        QStringLiteral(" ") + shownInARow({"labpesocu", "labpesotot"}) + QStringLiteral(" +\\$") +
+            shownInARow({"tbxcostotot"}),
+    };
+    for (const QString& pattern : patterns) {
+        EXPECT_TRUE(text.contains(QRegularExpression(pattern))) << pattern.toStdString() << "\n"
+                                                                << text.toStdString();
     }
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(" 109 +709 +\\$2\\.81"))));
-    EXPECT_FALSE(text.contains(QStringLiteral("$1.50"))) << "only the total cost is printed";
+    EXPECT_FALSE(text.contains(QStringLiteral("$") + QString::fromStdString(example.result("tbxcostofe"))))
+        << "only the total cost is printed";
 }
 
 struct ColumnHeading {

@@ -80,6 +80,30 @@ TEST_F(SettingsStore, MissingShortOrUnreadableFileReadsAsNothing) {
     EXPECT_EQ(readSettings(), std::nullopt);
 }
 
+// The start takes the file when its values hold and the defaults otherwise, and never writes.
+TEST_F(SettingsStore, StartsFromTheFileOrFromTheDefaults) {
+    const FixedLocale comma = FixedLocale::comma();
+    const StartSettings missing = loadSettings(comma);
+    EXPECT_TRUE(missing.repaired);
+    EXPECT_EQ(missing.lines, defaultSettings());
+    EXPECT_EQ(missing.values.frequencyIndex, 1);
+    EXPECT_EQ(missing.values.serviceIndex, 2);
+    EXPECT_FALSE(QFileInfo::exists(file()));
+
+    ASSERT_TRUE(writeSettings(someLines));
+    const StartSettings stored = loadSettings(comma);
+    EXPECT_FALSE(stored.repaired);
+    EXPECT_EQ(stored.lines, someLines);
+    EXPECT_EQ(stored.values.costofe, 1.5);
+    EXPECT_EQ(stored.values.serviceIndex, 3);
+
+    // "1,5" is no price where the decimal separator is a point.
+    const StartSettings damaged = loadSettings(FixedLocale::point());
+    EXPECT_TRUE(damaged.repaired);
+    EXPECT_EQ(damaged.lines, defaultSettings());
+    EXPECT_EQ(contents(file()), QByteArray("230\r\n2\r\n3\r\n1,5\r\n12\r\n"));
+}
+
 TEST_F(SettingsStore, FileStandingWhereTheFolderShouldBeFailsTheWrite) {
     putFile(folder(), "not a folder");
     EXPECT_FALSE(writeSettings(someLines));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/dialogs_port.h"
+#include "widgets/dialogs_port.h"
 
 #include <deque>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "form1_fixture.h"
 #include "support/no_file_growth.h"
+#include "support/worked_examples.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -44,8 +45,8 @@ protected:
     }
 
     void calculateExample() {
-        typeInto("labvsec(1)", QStringLiteral("12"));
-        typeInto("labisec(1)", QStringLiteral("1"));
+        typeInto("labvsec(1)", QString::fromStdString(endToEndExample.secondaries[0].volts));
+        typeInto("labisec(1)", QString::fromStdString(endToEndExample.secondaries[0].amps));
         child<QPushButton>(QStringLiteral("Command1"))->click();
     }
 
@@ -81,7 +82,7 @@ TEST_F(FileCommands, SaveThenOpenGivesTheSameDesign) {
     EXPECT_EQ(text("labisec(1)"), QStringLiteral("1.00"));
     EXPECT_EQ(text("labvpri"), QStringLiteral("220.0"));
     EXPECT_EQ(text("labobs"), QString());
-    EXPECT_EQ(text("labnpri"), QStringLiteral("1784"));
+    EXPECT_EQ(text("labnpri").toStdString(), endToEndExample.result("labnpri"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Coilwise - a.cwf"));
     EXPECT_FALSE(form->archivomodif());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -165,7 +166,7 @@ TEST_F(FileCommands, TwoRecordsTheSecondWins) {
     open(put("two.cwf", nineLines + header + " 1 \r\n 50 \r\n 1 \r\n6.00\r\n1.50\r\n110.0\r\nsecond\r\n"));
     EXPECT_EQ(text("labvsec(1)"), QStringLiteral("6.00"));
     EXPECT_EQ(text("labobs"), QStringLiteral("second"));
-    EXPECT_EQ(text("labnpri"), QStringLiteral("920"));
+    EXPECT_EQ(text("labnpri").toStdString(), deeperStackExample.result("labnpri"));
 }
 
 TEST_F(FileCommands, CancelledOpenChangesNothing) {
@@ -191,7 +192,7 @@ TEST_F(FileCommands, CommandLinePathIsOpenedAtTheEndOfTheLoad) {
     const QString path = put("cl.cwf", nineLines);
     loadWindow(path);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Coilwise - cl.cwf"));
-    EXPECT_EQ(text("labnpri"), QStringLiteral("1784"));
+    EXPECT_EQ(text("labnpri").toStdString(), endToEndExample.result("labnpri"));
     EXPECT_FALSE(form->archivomodif());
     EXPECT_FALSE(form->record().recalcularcosto);
 }

@@ -1,4 +1,5 @@
 #include "form1_fixture.h"
+#include "support/worked_examples.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -20,22 +21,18 @@ using MainWindow = Form1Fixture;
 TEST_F(MainWindow, TypingADesignAndCalculatingShowsTheResults) {
     writeSettingsFile(continuousWithPrices);
     load();
-    typeInto("labvsec(1)", QStringLiteral("12\r"));
+    const WorkedExample& example = endToEndExample;
+    typeInto("labvsec(1)", QString::fromStdString(example.secondaries[0].volts) + QLatin1Char('\r'));
     EXPECT_EQ(focusName(), QStringLiteral("labisec(1)"));
-    QTest::keyClicks(edit("labisec(1)"), QStringLiteral("1"));
+    QTest::keyClicks(edit("labisec(1)"), QString::fromStdString(example.secondaries[0].amps));
     QTest::mouseClick(child<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
 
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(text("labvsec(1)"), QStringLiteral("12.00"));
-    EXPECT_EQ(text("labisec(1)"), QStringLiteral("1.00"));
-    EXPECT_EQ(text("labnpri"), QStringLiteral("1784"));
-    EXPECT_EQ(text("labalambpri"), QStringLiteral("0.2"));
-    EXPECT_EQ(text("labesp(1)"), QStringLiteral("106"));
-    EXPECT_EQ(text("vacvsec(1)"), QStringLiteral("13.08"));
-    EXPECT_EQ(text("labchapa"), QStringLiteral("23"));
-    EXPECT_EQ(text("labpesotot"), QStringLiteral("709"));
-    EXPECT_EQ(text("labrend"), QStringLiteral("82"));
-    EXPECT_EQ(text("tbxcostotot"), QStringLiteral("$2.81"));
+    for (const char* field : {"labvsec(1)", "labisec(1)", "labnpri", "labalambpri", "labesp(1)", "vacvsec(1)",
+                              "labchapa", "labpesotot", "labrend"}) {
+        EXPECT_EQ(text(field).toStdString(), example.result(field)) << field;
+    }
+    EXPECT_EQ(text("tbxcostotot").toStdString(), "$" + example.result("tbxcostotot"));
     EXPECT_EQ(focusName(), QStringLiteral("labvsec(2)"));
     EXPECT_TRUE(form->archivomodif());
 }

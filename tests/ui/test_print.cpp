@@ -1,5 +1,6 @@
 #include "form1_fixture.h"
 #include "report/pdf_text.h"
+#include "support/worked_examples.h"
 
 #include <QAction>
 #include <QPrinter>
@@ -14,10 +15,10 @@ protected:
         Form1Fixture::SetUp();
         writeSettingsFile("220\r\n1\r\n1\r\n2.5\r\n12\r\n");
         load();
-        typeInto("labvsec(1)", QStringLiteral("12"));
-        typeInto("labisec(1)", QStringLiteral("1"));
+        typeInto("labvsec(1)", QString::fromStdString(example.secondaries[0].volts));
+        typeInto("labisec(1)", QString::fromStdString(example.secondaries[0].amps));
         child<QPushButton>(QStringLiteral("Command1"))->click();
-        ASSERT_EQ(text("labnpri"), QStringLiteral("1784"));
+        ASSERT_EQ(text("labnpri").toStdString(), example.result("labnpri"));
         dialogs.events.clear();
     }
 
@@ -40,6 +41,9 @@ protected:
         EXPECT_TRUE(dialogs.messages.empty());
     }
 
+    QString shown(const char* field) const { return QString::fromStdString(example.result(field)); }
+
+    const WorkedExample& example = endToEndExample;
     QTemporaryDir pages;
 };
 
@@ -58,9 +62,16 @@ TEST_F(PrintCommand, PrintsTheFieldsAsTheyStand) {
     expectNothingShownButTheDialog();
 
     const QString sheet = pdfText(pdf("sheet.pdf"));
-    for (const char* expected : {"Coilwise v1.1.0", "Bench supply", "Continuous service", "Secondary",
-                                 "220.0", "1784", "12.00", "$2.81"}) {
-        EXPECT_TRUE(sheet.contains(QLatin1StringView(expected))) << expected << "\n" << sheet.toStdString();
+    const QStringList pieces = {QStringLiteral("Coilwise v1.1.0"),
+                                QStringLiteral("Bench supply"),
+                                QStringLiteral("Continuous service"),
+                                QStringLiteral("Secondary"),
+                                QStringLiteral("220.0"),
+                                shown("labnpri"),
+                                shown("labvsec(1)"),
+                                QLatin1Char('$') + shown("tbxcostotot")};
+    for (const QString& expected : pieces) {
+        EXPECT_TRUE(sheet.contains(expected)) << expected.toStdString() << "\n" << sheet.toStdString();
     }
 }
 
@@ -75,7 +86,7 @@ TEST_F(PrintCommand, TwoPrintsGiveTwoPages) {
     const QString second = pdfText(pdf("second.pdf"));
     EXPECT_TRUE(first.contains(QStringLiteral(" 220.0 "))) << first.toStdString();
     EXPECT_TRUE(second.contains(QStringLiteral(" 230 "))) << second.toStdString();
-    EXPECT_TRUE(second.contains(QStringLiteral("1784"))) << second.toStdString();
+    EXPECT_TRUE(second.contains(shown("labnpri"))) << second.toStdString();
     EXPECT_FALSE(second.contains(QStringLiteral("220.0"))) << second.toStdString();
 }
 

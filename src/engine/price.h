@@ -1,6 +1,10 @@
 #pragma once
 
+#include "locale.h"
+
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 namespace coilwise {
 
@@ -14,5 +18,15 @@ inline constexpr double maxPricePerKg = 1e9;
 inline bool isPriceInRange(double price) {
     return std::isfinite(price) && price >= 0 && price <= maxPricePerKg;
 }
+
+// Where a price typed as text comes from; each has always read prices its own way.
+enum class PriceSource {
+    settingsFile, // an empty line is 0, and a negative price stays as it was written
+    costsDialog,  // the text must begin with a digit
+    commandLine,  // any number in the locale
+};
+
+// The price the text stands for in the locale, or none when it is no price from that source.
+std::optional<double> readPrice(std::string_view text, const Locale& locale, PriceSource source);
 
 } // namespace coilwise
