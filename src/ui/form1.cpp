@@ -9,6 +9,7 @@
 #include "widgets/field_events.h"
 #include "widgets/screen_centre.h"
 #include "widgets/version_text.h"
+#include "window_place.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,11 @@ Form1::Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent)
     buildConveniences();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The construction and alternatives windows end with this one, unhidden: keep where they stood.
+Form1::~Form1() {
+    rememberShownWindowPlaces(*this);
 }
 
 void Form1::connectHandlers() {

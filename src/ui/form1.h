@@ -43,6 +43,7 @@ class Form1 final : public QMainWindow, private WindowPort, private DesignFileSi
 
 public:
     Form1(DialogsPort& dialogs, const Locale& locale, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The load: shows the window, applies the settings file (repairing it), names the design and
     // opens the design file given on the command line, if any.

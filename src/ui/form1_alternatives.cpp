@@ -1,5 +1,6 @@
 #include "alternatives_window.h"
 #include "form1.h"
+#include "window_place.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -39,6 +40,7 @@ void Form1::buildAlternativesView() {
 void Form1::menualternatives_Click() {
     if (alternativesWindow_ == nullptr) {
         alternativesWindow_ = new AlternativesWindow(dialogs_, locale_, this);
+        keepWindowPlace(*alternativesWindow_, QStringLiteral("alternatives"));
     }
     alternativesWindow_->recompute(*this, record_);
     alternativesWindow_->show();

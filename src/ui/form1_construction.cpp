@@ -1,6 +1,7 @@
 #include "construction_window.h"
 #include "form1.h"
 #include "report/dc_output_lines.h"
+#include "window_place.h"
 
 #include <QAction>
 #include <QMenu>
@@ -36,6 +37,7 @@ void Form1::buildDesignViews() {
 void Form1::menuconstruction_Click() {
     if (constructionWindow_ == nullptr) {
         constructionWindow_ = new ConstructionWindow(dialogs_, locale_, this);
+        keepWindowPlace(*constructionWindow_, QStringLiteral("construction"));
         constructionWindow_->showDesign(record_.details, dcOutputLines(dcOutputRows(), locale_));
     }
     constructionWindow_->show();

@@ -1,7 +1,8 @@
 #include "own_cores.h"
 
+#include "window_place.h"
+
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace coilwise {
 
@@ -10,9 +11,7 @@ namespace {
 const QString key = QStringLiteral("alternatives/cores");
 
 QSettings preferences() {
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                         QStringLiteral("/coilwise.conf"),
-                     QSettings::IniFormat);
+    return QSettings(preferencesPath(), QSettings::IniFormat);
 }
 
 } // namespace

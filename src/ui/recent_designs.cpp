@@ -1,6 +1,6 @@
 #include "recent_designs.h"
 
-#include "settings/settings_store.h"
+#include "window_place.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -10,11 +10,6 @@ namespace coilwise {
 namespace {
 
 const QString recentKey = QStringLiteral("RecentDesigns/files");
-
-// Worked out on every call, as cwise.ini's path is, so that a changed environment is honoured.
-QString preferencesPath() {
-    return QFileInfo(settingsPath()).absolutePath() + QStringLiteral("/coilwise.conf");
-}
 
 QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();

@@ -282,3 +282,32 @@ TEST_F(Conveniences, PrintPreviewShowsTheOnePageSheet) {
 
 } // namespace
 } // namespace coilwise
+
+// The construction and alternatives windows reopen where they were left: closed by the user, or
+// still open when the program ended.
+TEST_F(Conveniences, DesignWindowsReopenWhereTheyWereLeft) {
+    const struct {
+        const char* menu;
+        const char* window;
+        bool closedFirst;
+        QRect place;
+    } cases[] = {
+        {"menuconstruction", "ConstructionWindow", true, QRect(140, 90, 700, 520)},
+        {"menualternatives", "AlternativesWindow", false, QRect(210, 60, 760, 600)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.menu);
+        child<QAction>(QLatin1StringView(c.menu))->trigger();
+        QWidget* window = child<QWidget>(QLatin1StringView(c.window));
+        ASSERT_NE(window, nullptr);
+        window->setGeometry(c.place);
+        if (c.closedFirst) {
+            window->close();
+        }
+        load(); // the old main window and its windows end here
+        child<QAction>(QLatin1StringView(c.menu))->trigger();
+        window = child<QWidget>(QLatin1StringView(c.window));
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->geometry(), c.place);
+    }
+}
