@@ -280,9 +280,6 @@ TEST_F(Conveniences, PrintPreviewShowsTheOnePageSheet) {
     EXPECT_EQ(child<QAction>(QStringLiteral("menuPrintPreview"))->text(), QStringLiteral("Print Pre&view…"));
 }
 
-} // namespace
-} // namespace coilwise
-
 // The construction and alternatives windows reopen where they were left: closed by the user, or
 // still open when the program ended.
 TEST_F(Conveniences, DesignWindowsReopenWhereTheyWereLeft) {
@@ -311,3 +308,6 @@ TEST_F(Conveniences, DesignWindowsReopenWhereTheyWereLeft) {
         EXPECT_EQ(window->geometry(), c.place);
     }
 }
+
+} // namespace
+} // namespace coilwise
