@@ -4,20 +4,11 @@
 #include "json_writer.h"
 #include "result_json.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace coilwise {
 
 namespace {
-
-void appendNumber(std::string& out, std::string_view key, double value) {
-    out += ", ";
-    appendJsonString(out, key);
-    out += ": ";
-    char digits[32];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
 
 void appendBool(std::string& out, std::string_view key, bool value) {
     out += ", ";
@@ -76,20 +67,20 @@ void writeAlternativesText(std::ostream& out, const AlternativesTable& table, co
 void appendAlternativeJson(std::string& out, const Alternative& row, const Locale& locale) {
     out += R"({"core": )";
     appendJsonString(out, row.name);
-    appendNumber(out, "tongue_mm", row.core.lamination.tongueMm);
-    appendNumber(out, "stack_mm", row.core.stackMm);
+    appendJsonMember(out, "tongue_mm", row.core.lamination.tongueMm);
+    appendJsonMember(out, "stack_mm", row.core.stackMm);
     appendBool(out, "custom", row.core.custom);
     appendBool(out, "calculate_choice", row.calculateChoice);
     appendBool(out, "fits", row.fits);
     appendBool(out, "radial_fit", row.radialFit);
-    appendNumber(out, "window_fill_percent", row.fillPercent);
+    appendJsonMember(out, "window_fill_percent", row.fillPercent);
     if (row.fits) {
-        appendNumber(out, "total_g", row.totalGrams);
-        appendNumber(out, "cost", row.cost);
-        appendNumber(out, "efficiency_percent", row.efficiencyPercent);
-        appendNumber(out, "worst_no_load_rise_percent", row.worstNoLoadRisePercent);
-        appendNumber(out, "winding_temperature_c", row.windingCelsius);
-        appendNumber(out, "warnings", row.warnings);
+        appendJsonMember(out, "total_g", row.totalGrams);
+        appendJsonMember(out, "cost", row.cost);
+        appendJsonMember(out, "efficiency_percent", row.efficiencyPercent);
+        appendJsonMember(out, "worst_no_load_rise_percent", row.worstNoLoadRisePercent);
+        appendJsonMember(out, "winding_temperature_c", row.windingCelsius);
+        appendJsonMember(out, "warnings", row.warnings);
     }
     out += R"(, "result": )";
     appendResultJson(out, row.run->outcome().outcome, row.run->window(), row.run->record(), locale);

@@ -2,7 +2,6 @@
 
 #include "json_writer.h"
 
-#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -20,8 +19,7 @@ public:
 
     void number(std::string_view key, double value) {
         name(key);
-        char digits[32];
-        out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        appendJsonNumber(out_, value);
     }
     void number(std::string_view key, const std::optional<double>& value) {
         if (value) {

@@ -5,24 +5,11 @@
 #include "json_writer.h"
 #include "report/dc_output_lines.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace coilwise {
 
 namespace {
-
-void appendNumber(std::string& out, double value) {
-    char digits[32];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-void appendMember(std::string& out, std::string_view name, double value) {
-    out += ", ";
-    appendJsonString(out, name);
-    out += ": ";
-    appendNumber(out, value);
-}
 
 // The row's DC voltages when the run has calculated it.
 std::optional<DcVoltages> voltagesOf(const ConvertedDc& converted, const DesignRun& run) {
@@ -98,38 +85,38 @@ void appendDcJson(std::string& out, std::span<const ConvertedDc> converted, cons
             out += ", ";
         }
         out += R"({"rows": [)";
-        appendNumber(out, dc.row);
+        appendJsonNumber(out, dc.row);
         if (windingRows(s.request.rectifier) == 2) {
             out += ", ";
-            appendNumber(out, dc.row + 1);
+            appendJsonNumber(out, dc.row + 1);
         }
         out += R"(], "rectifier": )";
         appendJsonString(out, rectifierName(s.request.rectifier));
-        appendMember(out, "vdc", s.request.dcVolts);
-        appendMember(out, "idc", s.request.dcAmps);
-        appendMember(out, "diode_drop", s.request.diodeDrop);
-        appendMember(out, "ripple", s.request.rippleVolts);
-        appendMember(out, "frequency", s.request.frequency);
-        appendMember(out, "vac", s.acVolts);
-        appendMember(out, "iac", s.acAmps);
-        appendMember(out, "vac_written", s.acVoltsWritten);
-        appendMember(out, "iac_written", s.acAmpsWritten);
-        appendMember(out, "capacitance_uf", s.capacitanceMicrofarads);
-        appendMember(out, "capacitor_uf", s.capacitorMicrofarads);
+        appendJsonMember(out, "vdc", s.request.dcVolts);
+        appendJsonMember(out, "idc", s.request.dcAmps);
+        appendJsonMember(out, "diode_drop", s.request.diodeDrop);
+        appendJsonMember(out, "ripple", s.request.rippleVolts);
+        appendJsonMember(out, "frequency", s.request.frequency);
+        appendJsonMember(out, "vac", s.acVolts);
+        appendJsonMember(out, "iac", s.acAmps);
+        appendJsonMember(out, "vac_written", s.acVoltsWritten);
+        appendJsonMember(out, "iac_written", s.acAmpsWritten);
+        appendJsonMember(out, "capacitance_uf", s.capacitanceMicrofarads);
+        appendJsonMember(out, "capacitor_uf", s.capacitorMicrofarads);
         const std::optional<DcVoltages> volts = voltagesOf(dc, run);
         if (!volts) {
             out +=
                 R"(, "vdc_no_load_high_mains": null, "capacitor_voltage": null, "vdc_full_load_low_mains": null})";
             continue;
         }
-        appendMember(out, "vdc_no_load_high_mains", volts->noLoadHighMains);
+        appendJsonMember(out, "vdc_no_load_high_mains", volts->noLoadHighMains);
         out += R"(, "capacitor_voltage": )";
         if (volts->capacitorVoltage) {
-            appendNumber(out, *volts->capacitorVoltage);
+            appendJsonNumber(out, *volts->capacitorVoltage);
         } else {
             out += "null";
         }
-        appendMember(out, "vdc_full_load_low_mains", volts->fullLoadLowMains);
+        appendJsonMember(out, "vdc_full_load_low_mains", volts->fullLoadLowMains);
         out += '}';
     }
     out += ']';

@@ -2,6 +2,8 @@
 
 #include "engine/utf8.h"
 
+#include <charconv>
+
 namespace coilwise {
 
 namespace {
@@ -62,6 +64,18 @@ void appendJsonString(std::string& out, std::string_view text) {
         ++pos;
     }
     out += '"';
+}
+
+void appendJsonNumber(std::string& out, double value) {
+    char digits[32];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void appendJsonMember(std::string& out, std::string_view key, double value) {
+    out += ", ";
+    appendJsonString(out, key);
+    out += ": ";
+    appendJsonNumber(out, value);
 }
 
 } // namespace coilwise

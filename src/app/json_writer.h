@@ -9,4 +9,11 @@ namespace coilwise {
 // are escaped; bytes that are not UTF-8 become U+FFFD so that the output is always valid JSON.
 void appendJsonString(std::string& out, std::string_view text);
 
+// The shortest text that reads back as the same double: no rounding, never an exponent for the
+// figures a design gives.
+void appendJsonNumber(std::string& out, double value);
+
+// ", "KEY": VALUE", for an object whose first member is already written.
+void appendJsonMember(std::string& out, std::string_view key, double value);
+
 } // namespace coilwise
