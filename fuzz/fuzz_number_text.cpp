@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 6> masks{"#####0", "#####0.000", "###0.00
 // exponent or the text of a non-finite value.
 void checkPlain(const std::string& text, const coilwise::Locale& locale) {
     const std::string_view body = std::string_view(text).substr(text.starts_with('-') ? 1 : 0);
-    const std::string separator = locale.decimalSeparator();
+    const std::string& separator = locale.decimalSeparator();
     for (std::size_t pos = 0; pos < body.size(); ++pos) {
         if (body.compare(pos, separator.size(), separator) == 0) {
             pos += separator.size() - 1;

@@ -43,7 +43,7 @@ AlternativesTable alternativesFor(const DesignInput& input, const Locale& locale
 }
 
 void writeAlternativesText(std::ostream& out, const AlternativesTable& table, const Locale& locale) {
-    const auto fixed = [&](double value, std::string_view mask) {
+    const auto fixed = [&](double value, DisplayMask mask) {
         return formatMask(value, mask, locale);
     };
     out << cell("Core", 14) << cell("Fits", 6) << cell("Fill %", 8) << cell("Weight g", 10)

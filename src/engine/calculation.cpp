@@ -27,9 +27,7 @@ private:
     std::string text(Field field, int row = 0) const { return window_.text({field, row}); }
     void write(Field field, const std::string& text) { window_.setText({field}, text); }
     void write(Field field, int row, const std::string& text) { window_.setText({field, row}, text); }
-    std::string mask(double value, std::string_view pattern) const {
-        return formatMask(value, pattern, locale_);
-    }
+    std::string mask(double value, DisplayMask pattern) const { return formatMask(value, pattern, locale_); }
 
     Outcome stop(const RunStop& how, Outcome outcome = Outcome::inputError);
     Outcome cannotCalculate() {

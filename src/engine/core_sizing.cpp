@@ -4,25 +4,11 @@
 #include "windings.h"
 
 #include <array>
+#include <optional>
 
 namespace coilwise {
 
 namespace {
-
-struct Turns {
-    double primary;
-    std::array<double, 5> secondary;
-};
-
-struct Builds {
-    double primary;
-    std::array<double, 5> secondary;
-};
-
-struct Layers {
-    double primary;
-    std::array<double, 5> secondary;
-};
 
 // Strands lie side by side: a turn takes their joint width along the layer, and they share the
 // current, so the conductor's resistance is one strand's divided by their number.
@@ -32,6 +18,40 @@ double windingLayers(const Wire& wire, double turns, double windowHeightCm) {
 
 double windingOhms(double metres, const Wire& wire) {
     return copperOhms(metres, wire.diameterMm) / wire.strands;
+}
+
+// What the regulation allowance does not change: the inputs, the iron and the primary.
+DesignDetails fixedPart(const SizingInput& input, const Wire& primaryWire, const CoreShape& core,
+                        double primaryTurns, double& ironGrams) {
+    const double a = core.lamination.tongueMm / 10;
+    const double b = core.stackCm;
+    DesignDetails design{};
+    design.primaryVolts = input.primaryVolts;
+    design.frequency = input.frequency;
+    design.gauss = input.gauss;
+    design.ampsPerMm2 = input.ampsPerMm2;
+    design.loadWatts = input.loadWatts;
+    design.tongueCm = a;
+    design.stackCm = b;
+    design.primaryAmps = primaryCurrent(input);
+    design.secondaryCount = input.secondaries.size();
+    const IronWeights iron = ironWeights(core.lamination, b);
+    ironGrams = iron.eGrams + iron.iGrams;
+    design.eGrams = iron.eGrams;
+    design.iGrams = iron.iGrams;
+    design.ironWatts = ironWatts(ironGrams);
+
+    const double layers = windingLayers(primaryWire, primaryTurns, design.windowHeightCm());
+    const double build = primaryBuild(primaryWire.diameterMm, layers);
+    const double metres = 0.02 * primaryTurns * (a + b + 2 * build);
+    design.primary = {primaryWire,
+                      primaryTurns,
+                      layers,
+                      build,
+                      metres,
+                      copperGrams(metres, primaryWire.metresPerKg),
+                      windingOhms(metres, primaryWire)};
+    return design;
 }
 
 } // namespace
@@ -46,75 +66,53 @@ std::variant<DesignDetails, WindowOverflow> sizeOnCore(const SizingInput& input,
     const auto& secondaries = input.secondaries;
     const double vp = input.primaryVolts;
     const double primaryAmps = primaryCurrent(input);
-    const double dp = primaryWire.diameterMm;
     const double a = core.lamination.tongueMm / 10;
     const double b = core.stackCm;
     const double windowArea = 0.75 * a * a;
     const double windowHeight = 1.5 * a;
+    const double section = a * b;
+    const double primaryTurns = vp * 100000000 / (4.44 * input.frequency * section * input.gauss);
+    // Made by the first pass that fits, with what the allowance does not change (the iron, the
+    // primary); each pass of the regulation loop then sets the secondaries again.
+    std::optional<DesignDetails> fitted;
     for (;;) {
-        const double section = a * b;
-        Turns turns{};
-        Builds builds{};
-        Layers layers{};
-        turns.primary = vp * 100000000 / (4.44 * input.frequency * section * input.gauss);
+        std::array<double, 5> turns{};
         double occupied = 0;
         for (std::size_t i = 0; i < secondaries.size(); ++i) {
-            const SecondaryDemand& s = secondaries[i];
-            turns.secondary[i] = s.volts * turns.primary * (1 + allowance) / vp;
-            layers.secondary[i] = windingLayers(s.wire, turns.secondary[i], windowHeight);
-            builds.secondary[i] = secondaryBuild(s.wire.diameterMm, layers.secondary[i]);
-            occupied += turns.secondary[i] / s.wire.turnsPerCm2 + 0.09 * windowHeight;
+            turns[i] = secondaries[i].volts * primaryTurns * (1 + allowance) / vp;
+            occupied += turns[i] / secondaries[i].wire.turnsPerCm2 + 0.09 * windowHeight;
         }
-        layers.primary = windingLayers(primaryWire, turns.primary, windowHeight);
-        builds.primary = primaryBuild(dp, layers.primary);
-        occupied += turns.primary / primaryWire.turnsPerCm2;
+        occupied += primaryTurns / primaryWire.turnsPerCm2;
 
         if (!(0.55 * windowArea >= occupied)) {
             return WindowOverflow{occupied, windowArea};
         }
 
-        DesignDetails design{};
-        design.primaryVolts = vp;
-        design.frequency = input.frequency;
-        design.gauss = input.gauss;
-        design.ampsPerMm2 = input.ampsPerMm2;
-        design.loadWatts = input.loadWatts;
-        design.tongueCm = a;
-        design.stackCm = b;
+        if (!fitted) {
+            fitted = fixedPart(input, primaryWire, core, primaryTurns, ironGrams);
+        }
+        DesignDetails& design = *fitted;
         design.occupiedCm2 = occupied;
-        design.primaryAmps = primaryAmps;
-        design.secondaryCount = secondaries.size();
-        const IronWeights iron = ironWeights(core.lamination, b);
-        ironGrams = iron.eGrams + iron.iGrams;
-        design.eGrams = iron.eGrams;
-        design.iGrams = iron.iGrams;
-        design.ironWatts = ironWatts(ironGrams);
+        const double primaryOhms = design.primary.ohms;
 
-        const double primaryMetres = 0.02 * turns.primary * (a + b + 2 * builds.primary);
-        const double primaryOhms = windingOhms(primaryMetres, primaryWire);
-        design.primary = {primaryWire,    turns.primary, layers.primary,
-                          builds.primary, primaryMetres, copperGrams(primaryMetres, primaryWire.metresPerKg),
-                          primaryOhms};
-
-        double radius = builds.primary + 0.1;
+        double radius = design.primary.buildCm + 0.1;
         double secondaryCopperWatts = 0;
         double secondaryGrams = 0;
         bool regulated = true;
         for (std::size_t i = 0; i < secondaries.size(); ++i) {
             const SecondaryDemand& s = secondaries[i];
-            const double metres = 0.02 * turns.secondary[i] * (a + b + 2 * builds.secondary[i] + 4 * radius);
-            radius += builds.secondary[i];
+            const double layers = windingLayers(s.wire, turns[i], windowHeight);
+            const double build = secondaryBuild(s.wire.diameterMm, layers);
+            const double metres = 0.02 * turns[i] * (a + b + 2 * build + 4 * radius);
+            radius += build;
             const double ohms = windingOhms(metres, s.wire);
             const double grams = copperGrams(metres, s.wire.metresPerKg);
             secondaryCopperWatts += s.amps * s.amps * ohms;
             secondaryGrams += grams;
             const SecondaryVoltages volts =
-                secondaryVoltages(turns.secondary[i], turns.primary, vp, primaryOhms, ohms, s.amps);
+                secondaryVoltages(turns[i], primaryTurns, vp, primaryOhms, ohms, s.amps);
             design.secondaryRows[i] = {
-                {s.wire, turns.secondary[i], layers.secondary[i], builds.secondary[i], metres, grams, ohms},
-                s.volts,
-                s.amps,
-                volts.unload};
+                {s.wire, turns[i], layers, build, metres, grams, ohms}, s.volts, s.amps, volts.unload};
             if (s.volts - volts.loaded > 0.05) {
                 regulated = false;
                 break;
@@ -133,7 +131,7 @@ std::variant<DesignDetails, WindowOverflow> sizeOnCore(const SizingInput& input,
         design.inputWatts = eff.inputWatts;
         design.copperGrams = secondaryGrams + design.primary.grams;
         design.totalGrams = design.eGrams + (design.iGrams + design.copperGrams);
-        return design;
+        return std::move(design);
     }
 }
 

@@ -13,8 +13,7 @@ constexpr double mainsHigh = 1.1; // mains 10 % above rated
 
 // A figure with the given decimals (at least one digit before the separator).
 std::string figure(double value, int decimals, const Locale& locale) {
-    return formatMask(
-        value, decimals == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0'), locale);
+    return formatMask(value, DisplayMask::fixed(decimals), locale);
 }
 
 Check radialFit(const CoreSheet& core, const Locale& locale) {

@@ -5,7 +5,7 @@
 
 namespace coilwise {
 
-std::string leaveFieldText(const std::string& text, std::string_view mask, const Locale& locale) {
+std::string leaveFieldText(const std::string& text, DisplayMask mask, const Locale& locale) {
     const std::optional<double> value = parseNumber(text, locale);
     return value ? formatMask(*value, mask, locale) : text;
 }

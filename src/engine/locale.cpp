@@ -16,30 +16,37 @@ FixedLocale FixedLocale::comma() {
 }
 
 std::string FixedLocale::formatCurrency(double amount) const {
-    const int decimals = conventions_.currencyDecimals;
-    const std::string mask = decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
-    const std::string plain = formatMask(roundCurrency(amount), mask, *this);
+    // The mask rounds as roundCurrency() does, on the same 15 significant digits.
+    const std::string plain = formatMask(amount, DisplayMask::fixed(conventions_.currencyDecimals), *this);
 
     const bool negative = plain.starts_with('-');
     const std::string_view body = std::string_view(plain).substr(negative ? 1 : 0);
     const std::size_t integerEnd = std::min(body.find_first_not_of("0123456789"), body.size());
-    std::string digits;
+    const bool symbolBefore = conventions_.symbolBefore && !conventions_.symbol.empty();
+    const bool symbolAfter = !conventions_.symbolBefore && !conventions_.symbol.empty();
+
+    std::string out;
+    out.reserve(plain.size() + integerEnd / 3 * conventions_.group.size() + conventions_.symbol.size() +
+                conventions_.symbolSpacing.size());
+    if (negative) {
+        out += '-';
+    }
+    if (symbolBefore) {
+        out += conventions_.symbol;
+        out += conventions_.symbolSpacing;
+    }
     for (std::size_t i = 0; i < integerEnd; ++i) {
         if (i > 0 && (integerEnd - i) % 3 == 0) {
-            digits += conventions_.group;
+            out += conventions_.group;
         }
-        digits += body[i];
+        out += body[i];
     }
-    digits += body.substr(integerEnd);
-
-    std::string out = negative ? "-" : "";
-    if (conventions_.symbol.empty()) {
-        return out + digits;
+    out += body.substr(integerEnd);
+    if (symbolAfter) {
+        out += conventions_.symbolSpacing;
+        out += conventions_.symbol;
     }
-    if (conventions_.symbolBefore) {
-        return out + conventions_.symbol + conventions_.symbolSpacing + digits;
-    }
-    return out + digits + conventions_.symbolSpacing + conventions_.symbol;
+    return out;
 }
 
 double FixedLocale::roundCurrency(double amount) const {

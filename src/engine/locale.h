@@ -10,9 +10,9 @@ class Locale {
 public:
     virtual ~Locale() = default;
     // Both separators are UTF-8 texts (a narrow no-break space is several bytes).
-    virtual std::string decimalSeparator() const = 0;
-    virtual std::string groupSeparator() const = 0;
-    virtual std::string currencySymbol() const = 0;
+    virtual const std::string& decimalSeparator() const = 0;
+    virtual const std::string& groupSeparator() const = 0;
+    virtual const std::string& currencySymbol() const = 0;
     // The amount as the currency format shows it, after rounding it with roundCurrency().
     virtual std::string formatCurrency(double amount) const = 0;
     // The amount rounded as the currency format shows it (halves away from zero).
@@ -39,9 +39,9 @@ public:
     static FixedLocale point();
     static FixedLocale comma();
 
-    std::string decimalSeparator() const override { return conventions_.decimal; }
-    std::string groupSeparator() const override { return conventions_.group; }
-    std::string currencySymbol() const override { return conventions_.symbol; }
+    const std::string& decimalSeparator() const override { return conventions_.decimal; }
+    const std::string& groupSeparator() const override { return conventions_.group; }
+    const std::string& currencySymbol() const override { return conventions_.symbol; }
     std::string formatCurrency(double amount) const override;
     double roundCurrency(double amount) const override;
 

@@ -19,10 +19,10 @@ bool isDigit(char c) {
 // A number taken apart into ASCII pieces, so that from_chars, which ignores the C locale, reads it.
 struct NumberParts {
     bool negative = false;
-    std::string integer;
-    std::string fraction;
+    std::string integer; // group separators taken out
+    std::string_view fraction;
     bool exponentNegative = false;
-    std::string exponent;
+    std::string_view exponent;
 
     bool hasDigits() const { return !integer.empty() || !fraction.empty(); }
 
@@ -34,7 +34,8 @@ struct NumberParts {
         std::string text = negative ? "-" : "";
         text += integer.empty() ? "0" : integer;
         if (!fraction.empty()) {
-            text += "." + fraction;
+            text += '.';
+            text += fraction;
         }
         if (!exponent.empty()) {
             text += exponentNegative ? "e-" : "e";
@@ -83,12 +84,12 @@ public:
         return pos_ + offset < text_.size() && isDigit(text_[pos_ + offset]);
     }
 
-    std::string digits() {
+    std::string_view digits() {
         const std::size_t start = pos_;
         while (digitAt(0)) {
             ++pos_;
         }
-        return std::string(text_.substr(start, pos_ - start));
+        return text_.substr(start, pos_ - start);
     }
     void skipBlanks() {
         while (take(" ") || take("\t")) {
@@ -136,7 +137,7 @@ bool readGroupedInteger(Cursor& in, std::string_view group, std::string& integer
         }
         grouped = true;
         in.take(group);
-        const std::string block = in.digits();
+        const std::string_view block = in.digits();
         if (block.size() != 3) {
             return false;
         }
@@ -156,12 +157,11 @@ std::string_view trimBlanks(std::string_view text) {
 // Whether an out-of-range number is too large (rather than too small) for a double, judged by the
 // decimal exponent of its first significant digit.
 bool overflows(const NumberParts& parts) {
-    const std::string mantissa = parts.integer + parts.fraction;
+    const std::string mantissa = parts.integer + std::string(parts.fraction);
     const auto firstSignificant = static_cast<long long>(mantissa.find_first_not_of('0'));
     const long long scale = static_cast<long long>(parts.integer.size()) - firstSignificant - 1;
     const std::string_view exponent =
-        std::string_view(parts.exponent)
-            .substr(std::min(parts.exponent.find_first_not_of('0'), parts.exponent.size()));
+        parts.exponent.substr(std::min(parts.exponent.find_first_not_of('0'), parts.exponent.size()));
     // An exponent of more than 15 digits outweighs any mantissa a text can hold.
     if (exponent.size() > 15) {
         return !parts.exponentNegative;
@@ -174,7 +174,7 @@ bool overflows(const NumberParts& parts) {
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text, const Locale& locale) {
-    const std::string symbol = locale.currencySymbol();
+    const std::string& symbol = locale.currencySymbol();
     Cursor in(trimBlanks(text));
     NumberParts parts;
 

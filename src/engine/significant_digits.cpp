@@ -38,10 +38,11 @@ constexpr std::array<char, 200> digitPairs = [] {
     return pairs;
 }();
 
-SignificantDigits fromInteger(bool negative, std::uint64_t digits, int exponent) {
+SignificantDigits toDigits(const SignificantInteger& value) {
     SignificantDigits out;
-    out.negative = negative;
-    out.exponent = exponent;
+    out.negative = value.negative;
+    out.exponent = value.exponent;
+    std::uint64_t digits = value.digits;
     for (std::size_t end = significantDigitCount; end > 1; end -= 2) {
         const std::size_t pair = 2 * (digits % 100);
         digits /= 100;
@@ -52,10 +53,18 @@ SignificantDigits fromInteger(bool negative, std::uint64_t digits, int exponent)
     return out;
 }
 
+SignificantInteger toInteger(const SignificantDigits& value) {
+    SignificantInteger out{value.negative, 0, value.exponent};
+    for (const char digit : value.digits) {
+        out.digits = out.digits * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    return out;
+}
+
 // The value is m / 2^s exactly (m of 53 bits); times 10^(14 - exponent) it is a 15-digit integer
 // and a binary fraction, both exact in 128 bits for 10^-5 <= |value| < 10^15, so the rounding to
 // 15 digits is exact. An exact half is left to printing, which settles ties its own way.
-std::optional<SignificantDigits> exactDigits(double value) {
+std::optional<SignificantInteger> exactDigits(double value) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-5 && magnitude < 1e15)) {
         return std::nullopt;
@@ -65,8 +74,9 @@ std::optional<SignificantDigits> exactDigits(double value) {
     const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int shift = 1075 - biasedExponent; // from 4 to 69 in this range
     const Uint128 half = Uint128{1} << (shift - 1);
-    // log10(2) is a little over 0.30103: a first guess at most one decade off, corrected below.
-    int exponent = (biasedExponent - 1023) * 30103 / 100000;
+    // floor(k log10 2) for |k| < 1650 (78913 / 2^18 is log10 2 rounded up): the decade of 2^k,
+    // which is the value's decade or one below it.
+    int exponent = ((biasedExponent - 1023) * 78913) >> 18;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int scale = 14 - exponent;
         if (scale < 0 || scale > largestScale) {
@@ -91,7 +101,7 @@ std::optional<SignificantDigits> exactDigits(double value) {
             digits = lowest15Digits;
             ++exponent;
         }
-        return fromInteger(value < 0, digits, exponent);
+        return SignificantInteger{value < 0, digits, exponent};
     }
     return std::nullopt;
 }
@@ -120,9 +130,16 @@ SignificantDigits significantDigitsPrinted(double value) {
     return out;
 }
 
-SignificantDigits significantDigits(double value) {
-    if (const std::optional<SignificantDigits> exact = exactDigits(value)) {
+SignificantInteger significantInteger(double value) {
+    if (const std::optional<SignificantInteger> exact = exactDigits(value)) {
         return *exact;
+    }
+    return toInteger(significantDigitsPrinted(value));
+}
+
+SignificantDigits significantDigits(double value) {
+    if (const std::optional<SignificantInteger> exact = exactDigits(value)) {
+        return toDigits(*exact);
     }
     return significantDigitsPrinted(value);
 }

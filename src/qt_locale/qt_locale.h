@@ -17,9 +17,9 @@ public:
     // grouping; none for a name Qt does not know.
     static std::optional<QtLocale> forName(const QString& name);
 
-    std::string decimalSeparator() const override { return decimal_; }
-    std::string groupSeparator() const override { return group_; }
-    std::string currencySymbol() const override { return symbol_; }
+    const std::string& decimalSeparator() const override { return decimal_; }
+    const std::string& groupSeparator() const override { return group_; }
+    const std::string& currencySymbol() const override { return symbol_; }
     std::string formatCurrency(double amount) const override;
     double roundCurrency(double amount) const override;
 

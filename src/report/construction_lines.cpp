@@ -13,9 +13,7 @@ public:
     explicit Lines(const Locale& locale) : locale_(locale) {}
 
     std::string fixed(double value, int decimals) const {
-        return formatMask(value,
-                          decimals == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0'),
-                          locale_);
+        return formatMask(value, DisplayMask::fixed(decimals), locale_);
     }
     std::string general(double value) const { return formatGeneral(value, locale_); }
 

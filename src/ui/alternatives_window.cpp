@@ -157,7 +157,7 @@ void AlternativesWindow::fillTable() {
     const QSignalBlocker quiet(grid_);
     grid_->clearContents();
     grid_->setRowCount(static_cast<int>(table_.rows.size()));
-    const auto fixed = [&](double value, std::string_view mask) {
+    const auto fixed = [&](double value, DisplayMask mask) {
         return fromUtf8(formatMask(value, mask, locale_));
     };
     for (std::size_t i = 0; i < table_.rows.size(); ++i) {

@@ -204,7 +204,7 @@ void Form1::showCritical(const std::string& message) {
         {applicationTitleText(), toQString(message), MessageIcon::critical, MessageButtons::ok, Answer::ok});
 }
 
-void Form1::leave(QLineEdit* edit, std::string_view mask) {
+void Form1::leave(QLineEdit* edit, DisplayMask mask) {
     edit->setText(toQString(leaveFieldText(edit->text().toStdString(), mask, locale_)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/dc_output.h"
 #include "engine/design_record.h"
+#include "engine/display_mask.h"
 #include "engine/locale.h"
 #include "engine/window_port.h"
 #include "files/design_format.h"
@@ -110,7 +111,7 @@ private:
     void openWithoutDialog(const QString& path);
     void rememberDesign(const QString& path);
     QLineEdit* field(FieldRef ref) const;
-    void leave(QLineEdit* edit, std::string_view mask);
+    void leave(QLineEdit* edit, DisplayMask mask);
     bool storeSettings(const SettingsLines& lines);
     void showFileError(const QString& title, const QString& text);
     void openFailed(const QString& title, const QString& text);
