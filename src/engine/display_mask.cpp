@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,8 +16,8 @@
 namespace coilwise {
 namespace {
 
-constexpr std::array<std::uint64_t, significantDigitCount + 1> powersOfTen = [] {
-    std::array<std::uint64_t, significantDigitCount + 1> powers{};
+constexpr std::array<std::uint64_t, 20> powersOfTen = [] { // 10^19 still fits 64 bits
+    std::array<std::uint64_t, 20> powers{};
     std::uint64_t power = 1;
     for (auto& p : powers) {
         p = power;
@@ -33,9 +34,19 @@ struct RoundedDecimal {
     int exponent = 0;
 };
 
+constexpr std::array<double, significantDigitCount + 1> exactPowersOfTen = [] {
+    std::array<double, significantDigitCount + 1> powers{};
+    double power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
 // The 15-digit form decides the half, so the rounding works on its integer: what is cut off is
 // compared with half of its unit.
-RoundedDecimal roundDecimal(double value, int decimals) {
+RoundedDecimal roundFifteenDigits(double value, int decimals) {
     const SignificantInteger significant = significantInteger(value);
     RoundedDecimal out;
     if (significant.digits == 0) {
@@ -54,18 +65,32 @@ RoundedDecimal roundDecimal(double value, int decimals) {
     return out;
 }
 
-// The decimal digits of a number, most significant first; none for zero.
-struct DigitText {
-    std::array<char, 20> buffer{};
-    std::size_t first = buffer.size();
-
-    explicit DigitText(std::uint64_t value) {
-        for (; value != 0; value /= 10) {
-            buffer[--first] = static_cast<char>('0' + value % 10);
+// Nearly every value lies well clear of a half at its last decimal, and then the product of the
+// double with 10^decimals rounds as its 15-digit form does: the two differ by under 5.3e-15 of
+// the value (half a unit of the 15th digit, and the product's own rounding), so a half that is
+// further off than 1e-13 of it lies on the same side of both. Below 10^13 the product's whole
+// part and fraction are exact, and the 15-digit form keeps the digit that decides.
+RoundedDecimal roundDecimal(double value, int decimals) {
+    if (decimals >= 0 && decimals <= significantDigitCount) {
+        const double scaled = std::fabs(value) * exactPowersOfTen[static_cast<std::size_t>(decimals)];
+        if (scaled < 1e13) {
+            const double whole = std::floor(scaled);
+            const double fraction = scaled - whole;
+            if (std::fabs(fraction - 0.5) > 1e-13 * scaled) {
+                const std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+                return {value < 0 && digits != 0, digits, -decimals};
+            }
         }
     }
-    std::string_view text() const { return {buffer.data() + first, buffer.size() - first}; }
-};
+    return roundFifteenDigits(value, decimals);
+}
+
+// How many decimal digits a number has; none for zero. floor(log10 2^bits) is a first guess at
+// most one short.
+std::size_t decimalDigitCount(std::uint64_t value) {
+    const auto guess = static_cast<std::size_t>(std::bit_width(value) * 1233 >> 12);
+    return guess + (value >= powersOfTen[guess] ? 1 : 0);
+}
 
 std::string nonFiniteText(double value) {
     std::array<char, 8> buffer{};
@@ -102,13 +127,11 @@ std::string formatMask(double value, DisplayMask mask, const Locale& locale) {
     const std::size_t minimumIntegerDigits = mask.integerDigitsShown;
 
     const RoundedDecimal rounded = roundDecimal(value, static_cast<int>(decimals));
-    const DigitText roundedDigits(rounded.digits);
-    const std::string_view digits = roundedDigits.text();
     // Every digit down to the last decimal, so integer digits of huge values come out whole: the
     // rounded digits and the zeros their exponent stands for, with zeros in front up to the
     // decimals and up to the mask's integer digits that are always shown.
     const auto trailingZeros = static_cast<std::size_t>(rounded.exponent + static_cast<int>(decimals));
-    const std::size_t significantSize = digits.size() + trailingZeros;
+    const std::size_t significantSize = decimalDigitCount(rounded.digits) + trailingZeros;
     const std::size_t integerSize =
         std::max(significantSize > decimals ? significantSize - decimals : 0, minimumIntegerDigits);
     const std::size_t digitCount = integerSize + decimals;
@@ -120,18 +143,16 @@ std::string formatMask(double value, DisplayMask mask, const Locale& locale) {
     if (rounded.negative) {
         out[0] = '-';
     }
-    // The rounded digits, then the trailing zeros already in place; those after the integer
-    // digits shift right by the separator.
-    const std::size_t firstDigit = digitCount - significantSize;
-    const std::size_t integerDigits =
-        std::min(integerSize - std::min(firstDigit, integerSize), digits.size());
-    const auto at = [&](std::size_t position) {
-        return out.begin() + static_cast<std::ptrdiff_t>(sign + position);
-    };
-    std::copy_n(digits.begin(), integerDigits, at(firstDigit));
-    std::copy(digits.begin() + static_cast<std::ptrdiff_t>(integerDigits), digits.end(),
-              at(firstDigit + integerDigits + separator.size()));
-    std::copy(separator.begin(), separator.end(), at(integerSize));
+    // The rounded digits from the last one leftwards, before the trailing zeros already in place;
+    // those after the integer digits stand right of the separator.
+    char* const digitsStart = out.data() + sign;
+    std::size_t position = digitCount - trailingZeros;
+    for (std::uint64_t rest = rounded.digits; rest != 0; rest /= 10) {
+        --position;
+        digitsStart[position + (position >= integerSize ? separator.size() : 0)] =
+            static_cast<char>('0' + rest % 10);
+    }
+    std::copy(separator.begin(), separator.end(), digitsStart + integerSize);
     return out;
 }
 

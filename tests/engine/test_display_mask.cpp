@@ -1,8 +1,10 @@
 #include "engine/display_mask.h"
+#include "engine/significant_digits.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace coilwise {
@@ -81,6 +83,71 @@ TEST(FormatMask, PointLocale) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " as " << c.mask);
         EXPECT_EQ(formatMask(c.value, c.mask, FixedLocale::point()), c.expected);
+    }
+}
+
+// The value's printed 15 significant digits rounded half up at the decimals, digit by digit: the
+// reference that the rounding's integer arithmetic and its shortcut must both agree with.
+std::string roundedByPrintedDigits(double value, int decimals) {
+    const SignificantDigits printed = significantDigitsPrinted(value);
+    std::string digits(printed.digits.begin(), printed.digits.end());
+    const int kept = printed.exponent + 1 + decimals;
+    if (kept < 0) {
+        digits.clear();
+    } else if (kept < significantDigitCount) {
+        const bool up = digits[static_cast<std::size_t>(kept)] >= '5';
+        digits.resize(static_cast<std::size_t>(kept));
+        std::size_t i = digits.size();
+        while (up && i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (up && i == 0) {
+            digits.insert(digits.begin(), '1');
+        } else if (up) {
+            ++digits[i - 1];
+        }
+    } else {
+        digits.append(static_cast<std::size_t>(kept - significantDigitCount), '0');
+    }
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() < places + 1) {
+        digits.insert(digits.begin(), places + 1 - digits.size(), '0');
+    }
+    const std::size_t point = digits.size() - places;
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    std::string text = printed.negative && !zero ? "-" : "";
+    text += digits.substr(0, point);
+    if (places > 0) {
+        text += '.';
+        text += digits.substr(point);
+    }
+    return text;
+}
+
+// Values a hair either side of a half at the last decimal are where a shortcut would go wrong.
+TEST(FormatMask, RoundsAsThePrintedFifteenDigitsOnRandomAndNearHalfValues) {
+    std::mt19937_64 random(20261210);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 12);
+    std::uniform_int_distribution<int> decimalCount(0, 4);
+    const FixedLocale point = FixedLocale::point();
+    for (int i = 0; i < 100000; ++i) {
+        const int decimals = decimalCount(random);
+        const double scale = std::pow(10.0, -decimals);
+        const double half =
+            (std::floor(mantissa(random) * std::pow(10.0, exponent(random) + 2)) + 0.5) * scale;
+        const double values[] = {mantissa(random) * std::pow(10.0, exponent(random)),
+                                 half,
+                                 -half,
+                                 std::nextafter(half, 0.0),
+                                 std::nextafter(half, 1e300),
+                                 half * (1 + 4e-15),
+                                 half * (1 - 4e-15)};
+        for (const double value : values) {
+            ASSERT_EQ(formatMask(value, DisplayMask::fixed(decimals), point),
+                      roundedByPrintedDigits(value, decimals))
+                << std::hexfloat << value << " to " << decimals;
+        }
     }
 }
 
