@@ -37,8 +37,7 @@ public:
     void name(std::string_view key) {
         out_ += first_ ? "" : ", ";
         first_ = false;
-        appendJsonString(out_, key);
-        out_ += ": ";
+        appendJsonKey(out_, key);
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "engine/utf8.h"
 
+#include <algorithm>
+#include <cassert>
 #include <charconv>
 
 namespace coilwise {
@@ -38,10 +40,14 @@ void appendJsonString(std::string& out, std::string_view text) {
     while (pos < text.size()) {
         // Runs of bytes that need no escape are copied at once.
         const std::size_t start = pos;
-        while (pos < text.size() && text[pos] != '"' && text[pos] != '\\') {
+        while (pos < text.size()) {
             const auto byte = static_cast<unsigned char>(text[pos]);
-            const std::size_t length = byte < 0x80 ? 1 : utf8SequenceLength(text, pos);
-            if (byte < 0x20 || length == 0) {
+            if (byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\') {
+                ++pos;
+                continue;
+            }
+            const std::size_t length = byte < 0x80 ? 0 : utf8SequenceLength(text, pos);
+            if (length == 0) {
                 break;
             }
             pos += length;
@@ -66,6 +72,14 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void appendJsonKey(std::string& out, std::string_view key) {
+    assert(std::all_of(key.begin(), key.end(),
+                       [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }));
+    out += '"';
+    out += key;
+    out += "\": ";
+}
+
 void appendJsonNumber(std::string& out, double value) {
     char digits[32];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
@@ -73,8 +87,7 @@ void appendJsonNumber(std::string& out, double value) {
 
 void appendJsonMember(std::string& out, std::string_view key, double value) {
     out += ", ";
-    appendJsonString(out, key);
-    out += ": ";
+    appendJsonKey(out, key);
     appendJsonNumber(out, value);
 }
 

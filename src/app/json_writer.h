@@ -9,6 +9,9 @@ namespace coilwise {
 // are escaped; bytes that are not UTF-8 become U+FFFD so that the output is always valid JSON.
 void appendJsonString(std::string& out, std::string_view text);
 
+// `"KEY": ` for a key the program spells itself: printable ASCII that needs no escape.
+void appendJsonKey(std::string& out, std::string_view key);
+
 // The shortest text that reads back as the same double: no rounding, never an exponent for the
 // figures a design gives.
 void appendJsonNumber(std::string& out, double value);

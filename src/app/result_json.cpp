@@ -48,8 +48,7 @@ void appendFields(std::string& out, const MemoryWindow& window) {
         if (f > 0) {
             out += ", ";
         }
-        appendJsonString(out, fieldName(field));
-        out += ": ";
+        appendJsonKey(out, fieldName(field));
         if (!isRowField(field)) {
             appendJsonString(out, window.text({field}));
             continue;
