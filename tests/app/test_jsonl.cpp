@@ -136,6 +136,28 @@ TEST(JsonLines, ExitStatusTellsTheWorstLine) {
     }
 }
 
+// Blank lines count, so that the numbers are those an editor shows.
+TEST(JsonLines, SummaryNamesTheLinesThatHeldNoDesign) {
+    std::string many;
+    for (int i = 0; i < 12; ++i) {
+        many += "[]\n";
+    }
+    const struct {
+        std::string input;
+        std::string summary;
+    } cases[] = {
+        {endToEnd + "\n[]\n", "coilwise: input line 2 was not a design; see the error lines\n"},
+        {"{\n\n" + endToEnd + "\n1\n",
+         "coilwise: input lines 1 and 4 were not a design; see the error lines\n"},
+        {many, "coilwise: input lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more were not a design; see the "
+               "error lines\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(invoke(jsonlArgs, c.input).err, c.summary);
+    }
+}
+
 TEST(JsonLines, ByteOrderMarkBeforeTheFirstLineIsSkipped) {
     const Invocation marked = invoke(jsonlArgs, "\xef\xbb\xbf" + endToEnd + "\n");
     EXPECT_EQ(marked.status, 0) << marked.out;
