@@ -1,6 +1,7 @@
 #include "display_mask.h"
 
 #include "exact_decimal.h"
+#include "powers_of_ten.h"
 #include "significant_digits.h"
 
 #include <algorithm>
@@ -16,16 +17,6 @@
 namespace coilwise {
 namespace {
 
-constexpr std::array<std::uint64_t, 20> powersOfTen = [] { // 10^19 still fits 64 bits
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (auto& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
-
 // A decimal rounded to a number of decimals: digits x 10^exponent, with at most the 15
 // significant digits and one carry (so below 2^53, and exact in a double).
 struct RoundedDecimal {
@@ -33,16 +24,6 @@ struct RoundedDecimal {
     std::uint64_t digits = 0; // 0 for zero
     int exponent = 0;
 };
-
-constexpr std::array<double, significantDigitCount + 1> exactPowersOfTen = [] {
-    std::array<double, significantDigitCount + 1> powers{};
-    double power = 1;
-    for (auto& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 // The 15-digit form decides the half, so the rounding works on its integer: what is cut off is
 // compared with half of its unit.
@@ -57,7 +38,7 @@ RoundedDecimal roundFifteenDigits(double value, int decimals) {
         out.digits = significant.digits;
         out.exponent = significant.exponent + 1 - significantDigitCount;
     } else if (kept >= 0) {
-        const std::uint64_t unit = powersOfTen[static_cast<std::size_t>(significantDigitCount - kept)];
+        const std::uint64_t unit = integerPowersOfTen[static_cast<std::size_t>(significantDigitCount - kept)];
         out.digits = significant.digits / unit + (significant.digits % unit >= unit / 2 ? 1 : 0);
         out.exponent = -decimals;
     }
@@ -89,7 +70,7 @@ RoundedDecimal roundDecimal(double value, int decimals) {
 // most one short.
 std::size_t decimalDigitCount(std::uint64_t value) {
     const auto guess = static_cast<std::size_t>(std::bit_width(value) * 1233 >> 12);
-    return guess + (value >= powersOfTen[guess] ? 1 : 0);
+    return guess + (value >= integerPowersOfTen[guess] ? 1 : 0);
 }
 
 std::string nonFiniteText(double value) {

@@ -1,23 +1,14 @@
 #include "exact_decimal.h"
 
-#include <array>
+#include "powers_of_ten.h"
+
 #include <cstdint>
 
 namespace coilwise {
 
 namespace {
 
-constexpr int largestExactPower = 22;
-
-constexpr std::array<double, largestExactPower + 1> exactPowersOfTen = [] {
-    std::array<double, largestExactPower + 1> powers{};
-    double power = 1;
-    for (double& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
+constexpr int largestExactPower = static_cast<int>(exactPowersOfTen.size()) - 1;
 
 } // namespace
 

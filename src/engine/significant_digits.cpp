@@ -1,5 +1,7 @@
 #include "significant_digits.h"
 
+#include "powers_of_ten.h"
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -16,17 +18,7 @@ __extension__ typedef unsigned __int128 Uint128;
 
 constexpr std::uint64_t lowest15Digits = 100000000000000;  // 10^14
 constexpr std::uint64_t beyond15Digits = 1000000000000000; // 10^15
-constexpr int largestScale = 19;                           // 10^19 still fits 64 bits
-
-constexpr std::array<std::uint64_t, largestScale + 1> powersOfTen = [] {
-    std::array<std::uint64_t, largestScale + 1> powers{};
-    std::uint64_t power = 1;
-    for (auto& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
+constexpr int largestScale = static_cast<int>(integerPowersOfTen.size()) - 1;
 
 // Two digits at a time: "00" to "99".
 constexpr std::array<char, 200> digitPairs = [] {
@@ -82,7 +74,7 @@ std::optional<SignificantInteger> exactDigits(double value) {
         if (scale < 0 || scale > largestScale) {
             return std::nullopt;
         }
-        const Uint128 product = Uint128{mantissa} * powersOfTen[static_cast<std::size_t>(scale)];
+        const Uint128 product = Uint128{mantissa} * integerPowersOfTen[static_cast<std::size_t>(scale)];
         const Uint128 whole = product >> shift;
         const Uint128 rest = product - (whole << shift);
         if (whole < lowest15Digits) {

@@ -144,7 +144,7 @@ TEST_F(DesignFileCommands, DoubleHyphenEndsTheOptions) {
     const Invocation pdf = invoke({"--pdf", "--", "sheet.pdf", "-x.cwf"});
     QDir::setCurrent(previous);
     EXPECT_EQ(found.status, 0) << found.err;
-    EXPECT_EQ(ResultLine(splitLines(found.out).at(0)).field("labnpri"), "1784");
+    EXPECT_EQ(ResultLine(splitLines(found.out).at(0)).field("labnpri"), endToEndExample.result("labnpri"));
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "coilwise: --json: the file could not be opened\n");
     EXPECT_EQ(pdf.status, 0) << pdf.err;
