@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -171,9 +172,51 @@ bool overflows(const NumberParts& parts) {
     return scale + (parts.exponentNegative ? -exponentValue : exponentValue) > 0;
 }
 
+bool startsWithDigit(std::string_view text) {
+    return !text.empty() && isDigit(text.front());
+}
+
+// Digits with at most one decimal separator, the way nearly every number is typed, read without
+// taking the text apart: the same exact conversion the full reading ends in. None for any other
+// text, and where the locale's own texts begin with a digit and so could be read otherwise.
+std::optional<double> plainNumber(std::string_view text, const Locale& locale) {
+    const std::string& decimal = locale.decimalSeparator();
+    if (startsWithDigit(decimal) || startsWithDigit(locale.groupSeparator()) ||
+        startsWithDigit(locale.currencySymbol())) {
+        return std::nullopt;
+    }
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool anyDigit = false;
+    bool afterSeparator = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char c = text[pos];
+        if (isDigit(c)) {
+            significant += significant > 0 || c != '0' ? 1 : 0;
+            if (significant > 15) {
+                return std::nullopt;
+            }
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += afterSeparator ? 1 : 0;
+            anyDigit = true;
+            ++pos;
+        } else if (!afterSeparator && !decimal.empty() && text.substr(pos).starts_with(decimal)) {
+            afterSeparator = true;
+            pos += decimal.size();
+        } else {
+            return std::nullopt;
+        }
+    }
+    return anyDigit ? exactDecimal(false, digits, -decimals) : std::nullopt;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text, const Locale& locale) {
+    if (const std::optional<double> plain = plainNumber(text, locale)) {
+        return plain;
+    }
     const std::string& symbol = locale.currencySymbol();
     Cursor in(trimBlanks(text));
     NumberParts parts;

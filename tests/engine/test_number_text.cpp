@@ -1,8 +1,11 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -112,6 +115,35 @@ TEST(ParseNumber, MultiByteSeparatorsCompareAsBytes) {
         {std::string("5 ").append(euro, 0, 2), std::nullopt},
     };
     expectParses(locale, cases);
+}
+
+// Plain digits with a separator are read by a shortcut; whatever their length, leading zeros or
+// separator, the value must be the one from_chars reads, in either locale.
+TEST(ParseNumber, PlainNumbersReadAsFromCharsReadsThem) {
+    std::mt19937_64 random(1210);
+    std::uniform_int_distribution<int> length(0, 20);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 100000; ++i) {
+        std::string integer(static_cast<std::size_t>(length(random)), '0');
+        std::string fraction(static_cast<std::size_t>(length(random) % 8), '0');
+        for (char& c : integer) {
+            c = static_cast<char>('0' + (i % 3 == 0 && &c == &integer.front() ? 0 : digit(random)));
+        }
+        for (char& c : fraction) {
+            c = static_cast<char>('0' + digit(random));
+        }
+        const std::string point = integer + (i % 2 ? "." + fraction : "");
+        if (integer.empty() && (i % 2 == 0 || fraction.empty())) {
+            EXPECT_EQ(parseNumber(point, FixedLocale::point()), std::nullopt) << point;
+            continue;
+        }
+        double expected = 0;
+        std::from_chars(point.data(), point.data() + point.size(), expected);
+        std::string comma = point;
+        std::replace(comma.begin(), comma.end(), '.', ',');
+        ASSERT_EQ(parseNumber(point, FixedLocale::point()), expected) << point;
+        ASSERT_EQ(parseNumber(comma, FixedLocale::comma()), expected) << comma;
+    }
 }
 
 TEST(LeadingNumber, ReadsUpToTheFirstCharacterThatCannotContinue) {
