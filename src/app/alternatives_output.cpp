@@ -12,8 +12,8 @@ namespace {
 
 void appendBool(std::string& out, std::string_view key, bool value) {
     out += ", ";
-    appendJsonString(out, key);
-    out += value ? ": true" : ": false";
+    appendJsonKey(out, key);
+    out += value ? "true" : "false";
 }
 
 // Pads a cell to a width counted in characters, so that "×" takes one place.
