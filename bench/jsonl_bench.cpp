@@ -1,6 +1,7 @@
-#include "app/json_writer.h"
-#include "app/jsonl_session.h"
 #include "bench_designs.h"
+#include "cli/default_design.h"
+#include "results/json_writer.h"
+#include "results/jsonl_session.h"
 
 #include <benchmark/benchmark.h>
 #include <sstream>

@@ -1,7 +1,7 @@
-#include "app/design_run.h"
-#include "app/json_reader.h"
-#include "app/jsonl_input.h"
-#include "app/result_json.h"
+#include "results/design_run.h"
+#include "results/json_reader.h"
+#include "results/jsonl_input.h"
+#include "results/result_json.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "app/json_reader.h"
-#include "app/jsonl_input.h"
+#include "results/json_reader.h"
+#include "results/jsonl_input.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "app/command_line.h"
 #include "app/window_start.h"
+#include "cli/command_line.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "app/design_run.h"
-#include "app/result_json.h"
-#include "app/text_sheet.h"
 #include "form1.h"
+#include "results/design_run.h"
+#include "results/result_json.h"
+#include "results/text_sheet.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "design_input.h"
+#include "default_design.h"
 
 #include "engine/design_record.h"
 #include "qt_locale/qt_locale.h"

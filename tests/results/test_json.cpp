@@ -1,5 +1,5 @@
-#include "app/json_reader.h"
-#include "app/json_writer.h"
+#include "results/json_reader.h"
+#include "results/json_writer.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/json_reader.h"
+#include "results/json_reader.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design_input.h"
 #include "engine/calculation.h"
+#include "engine/design_input.h"
 #include "engine/design_record.h"
 #include "engine/memory_window.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design_input.h"
+#include "engine/design_input.h"
 
 #include <QString>
 #include <string>

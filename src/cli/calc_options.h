@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dc_secondary_option.h"
-#include "design_input.h"
+#include "default_design.h"
 #include "engine/chosen_core.h"
+#include "results/dc_secondary_option.h"
 
 #include <optional>
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/window_port.h"
+#include "window_port.h"
 
 #include <array>
 #include <cstdint>
@@ -20,10 +20,5 @@ struct DesignInput {
     double ironPrice = 0;
     double copperPrice = 0;
 };
-
-// The design the command line starts from before its options apply; the one place for defaults:
-// the stored defaults of the settings file, as the window starts with them, or the built-in ones
-// when that file is missing or damaged (the command line never repairs it).
-DesignInput defaultDesign();
 
 } // namespace coilwise

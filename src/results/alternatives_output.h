@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design_input.h"
 #include "engine/alternatives.h"
+#include "engine/design_input.h"
 
 #include <iosfwd>
 #include <string>

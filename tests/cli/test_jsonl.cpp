@@ -1,8 +1,9 @@
-#include "app/jsonl_input.h"
+#include "cli/default_design.h"
 #include "engine/run_stop.h"
 #include "engine/window_port.h"
 #include "invocation.h"
 #include "result_lines.h"
+#include "results/jsonl_input.h"
 #include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
