@@ -1,4 +1,4 @@
-#include "results/design_run.h"
+#include "engine/design_run.h"
 #include "results/json_reader.h"
 #include "results/jsonl_input.h"
 #include "results/result_json.h"

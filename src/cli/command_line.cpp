@@ -2,6 +2,7 @@
 
 #include "calc_options.h"
 #include "design_file_input.h"
+#include "engine/design_run.h"
 #include "engine/number_text.h"
 #include "engine/price.h"
 #include "files/whole_file.h"
@@ -10,7 +11,6 @@
 #include "report/design_sheet.h"
 #include "report/pages_pdf.h"
 #include "results/alternatives_output.h"
-#include "results/design_run.h"
 #include "results/exit_status.h"
 #include "results/jsonl_session.h"
 #include "results/result_json.h"
@@ -95,7 +95,8 @@ int report(std::ostream& out, const DesignRun& run, CalcOutput output, std::span
     return run.refused() ? exitRefused : exitCalculated;
 }
 
-int listAlternatives(const CalcOptions& options, const Locale& locale, std::ostream& out, std::ostream& err) {
+int listAlternatives(const CalcOptions& options, std::span<const ConvertedDc> dc, const Locale& locale,
+                     std::ostream& out, std::ostream& err) {
     if (options.output == CalcOutput::jsonl || options.core || options.files.size() > 1) {
         return usageError(err, "--alternatives takes the design options or one design file, and --json");
     }
@@ -109,23 +110,23 @@ int listAlternatives(const CalcOptions& options, const Locale& locale, std::ostr
         }
         design = std::get<DesignInput>(std::move(read));
     }
-    const AlternativesTable table = alternativesFor(design, locale);
+    const AlternativesTable table = alternatives(design, locale, {});
     if (table.rows.empty()) {
         // The inputs themselves are refused: the reason is Calculate's.
-        const DesignRun run(design, locale);
-        return report(out, run, options.output);
+        return report(out, *table.calculate, options.output, dc);
     }
     if (options.output == CalcOutput::json) {
         std::string line;
         for (const Alternative& row : table.rows) {
             line.clear();
-            appendAlternativeJson(line, row, locale);
+            appendAlternativeJson(line, row, *table.calculate);
             out << line << '\n';
         }
     } else {
         writeAlternativesText(out, table, locale);
     }
-    return exitCalculated;
+    // Designs that fit come first: when the first does not, no core can be wound.
+    return table.rows.front().fits() ? exitCalculated : exitRefused;
 }
 
 enum class CalcCommand { calculate, alternatives };
@@ -148,8 +149,16 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         return usageError(err, "--copper-price '" + *options.copperPrice + "' is not a price");
     }
 
+    // The DC outputs become the AC rows of the typed design once, for whatever is asked of it.
+    std::variant<std::vector<ConvertedDc>, std::string> dc =
+        convertDcSecondaries(options.dcSecondaries, options.design, *locale);
+    if (const std::string* reason = std::get_if<std::string>(&dc)) {
+        return usageError(err, *reason);
+    }
+    const std::vector<ConvertedDc>& converted = std::get<std::vector<ConvertedDc>>(dc);
+
     if (command == CalcCommand::alternatives) {
-        return listAlternatives(options, *locale, out, err);
+        return listAlternatives(options, converted, *locale, out, err);
     }
     if (options.output == CalcOutput::jsonl) {
         if (options.core) {
@@ -158,13 +167,7 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
         return runJsonLines(in, out, err, *locale, options.design);
     }
     if (options.files.empty()) {
-        const std::variant<std::vector<ConvertedDc>, std::string> dc =
-            convertDcSecondaries(options.dcSecondaries, options.design, *locale);
-        if (const std::string* reason = std::get_if<std::string>(&dc)) {
-            return usageError(err, *reason);
-        }
-        return report(out, DesignRun(options.design, *locale, options.core), options.output,
-                      std::get<std::vector<ConvertedDc>>(dc));
+        return report(out, DesignRun(options.design, *locale, options.core), options.output, converted);
     }
     int status = exitCalculated;
     for (const std::string& file : options.files) {
@@ -189,11 +192,9 @@ std::vector<PageDrawing> designPages(const DesignRun& run) {
     std::vector<PageDrawing> pages{[inputs = sheetInputs(run.window(), run.record())](PageCanvas& canvas) {
         return drawDesignSheet(canvas, inputs);
     }};
-    if (const std::optional<DesignDetails>& design = run.record().details) {
-        const ConstructionSheet sheet = constructionSheet(*design);
-        pages.emplace_back(
-            [lines = constructionLines(sheet, designChecks(*design, sheet, run.locale()), run.locale())](
-                PageCanvas& canvas) { return drawConstructionSheet(canvas, lines); });
+    if (const Design* design = run.design()) {
+        pages.emplace_back([lines = constructionLines(design->sheet, design->checks, run.locale())](
+                               PageCanvas& canvas) { return drawConstructionSheet(canvas, lines); });
     }
     return pages;
 }

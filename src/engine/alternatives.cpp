@@ -1,6 +1,8 @@
 #include "alternatives.h"
 
+#include "design_fields.h"
 #include "display_mask.h"
+#include "wire_choice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,62 +12,49 @@ namespace coilwise {
 
 namespace {
 
-DesignRecord settingsOf(const DesignRecord& settings) {
-    DesignRecord record;
-    record.frec = settings.frec;
-    record.tiserv = settings.tiserv;
-    record.costofe = settings.costofe;
-    record.costocu = settings.costocu;
-    record.carga = true;
-    return record;
-}
-
-void copyInputs(const WindowPort& from, MemoryWindow& to) {
-    to.setText({Field::labvpri}, from.text({Field::labvpri}));
-    for (int row = 1; row <= rowCount; ++row) {
-        to.setText({Field::labvsec, row}, from.text({Field::labvsec, row}));
-        to.setText({Field::labisec, row}, from.text({Field::labisec, row}));
-    }
-    to.forgetObservations();
-}
-
 bool sameCore(const ChosenCore& x, const ChosenCore& y) {
     return x.lamination.tongueMm == y.lamination.tongueMm && x.stackMm == y.stackMm && x.custom == y.custom;
 }
 
-Alternative alternativeOn(const WindowPort& typed, const DesignRecord& settings, const Locale& locale,
-                          const ChosenCore& core, const std::optional<ChosenCore>& calculateCore) {
+// The figures the table shows and sorts by.
+void summarise(Alternative& row) {
+    const Design& design = *row.design;
+    const ConstructionSheet& sheet = design.sheet;
+    row.fillPercent = sheet.core.windowFillPercent;
+    row.radialFit = sheet.core.radialBuildMm <= sheet.core.radialSpaceMm;
+    row.totalGrams = design.details.totalGrams;
+    row.cost = design.costs.iron + design.costs.copper;
+    row.efficiencyPercent = design.details.efficiencyPercent;
+    for (const WindingSheet& w : sheet.windings) {
+        row.worstNoLoadRisePercent = std::max(row.worstNoLoadRisePercent, w.noLoadRisePercent.value_or(0));
+    }
+    row.windingCelsius = sheet.thermal.windingTemperatureC;
+    row.warnings =
+        static_cast<int>(std::count_if(design.checks.begin(), design.checks.end(),
+                                       [](const Check& c) { return c.status == CheckStatus::warning; }));
+}
+
+Alternative alternativeOn(const ChosenCore& core, const DesignRequest& inputs, const Design* calculated,
+                          const std::optional<ChosenCore>& calculateCore, const Locale& locale) {
     Alternative row;
     row.core = core;
     row.name = coreName(core);
     row.calculateChoice = calculateCore && sameCore(*calculateCore, core);
-    row.run = std::make_unique<CoreRun>(typed, settings, locale, core);
-    const CoreRun& run = *row.run;
-    if (run.outcome().windowFillNeededPercent) {
-        row.fillPercent = *run.outcome().windowFillNeededPercent;
-        return row;
+    if (row.calculateChoice) {
+        row.design = *calculated;
+    } else {
+        DesignRequest request = inputs;
+        request.core = core;
+        DesignAttempt attempt = designTransformer(request, locale);
+        row.design = std::move(attempt.design);
+        row.stop = attempt.stop;
+        if (attempt.stop == DesignStop::doesNotFit) {
+            row.fillPercent = attempt.windowFillNeededPercent;
+        }
     }
-    if (!run.record().details) {
-        return row;
+    if (row.design) {
+        summarise(row);
     }
-    const DesignDetails& design = *run.record().details;
-    row.fits = true;
-    row.sheet = constructionSheet(design);
-    row.checks = designChecks(design, *row.sheet, locale);
-    row.fillPercent = row.sheet->core.windowFillPercent;
-    row.radialFit = row.sheet->core.radialBuildMm <= row.sheet->core.radialSpaceMm;
-    row.totalGrams = design.totalGrams;
-    // As Calculate charges them: copper by the weight shown in whole grams.
-    row.cost = (design.eGrams + design.iGrams) * settings.costofe / 1000 +
-               roundHalfAway(design.copperGrams, 0) * settings.costocu / 1000;
-    row.efficiencyPercent = design.efficiencyPercent;
-    for (const WindingSheet& w : row.sheet->windings) {
-        row.worstNoLoadRisePercent = std::max(row.worstNoLoadRisePercent, w.noLoadRisePercent.value_or(0));
-    }
-    row.windingCelsius = row.sheet->thermal.windingTemperatureC;
-    row.warnings = static_cast<int>(std::count_if(row.checks.begin(), row.checks.end(), [](const Check& c) {
-        return c.status == CheckStatus::warning;
-    }));
     return row;
 }
 
@@ -75,11 +64,6 @@ bool coreOrder(const Alternative& x, const Alternative& y) {
 }
 
 } // namespace
-
-CoreRun::CoreRun(const WindowPort& typed, const DesignRecord& settings, const Locale& locale,
-                 const ChosenCore& core)
-    : record_(settingsOf(settings)), window_(record_, locale),
-      outcome_((copyInputs(typed, window_), calculateOnCore(record_, window_, locale, core))) {}
 
 std::vector<int> alternativeStacks(int tongueMm) {
     std::vector<int> stacks;
@@ -92,20 +76,19 @@ std::vector<int> alternativeStacks(int tongueMm) {
     return stacks;
 }
 
-AlternativesTable alternatives(const WindowPort& typed, const DesignRecord& settings, const Locale& locale,
+AlternativesTable alternatives(const DesignInput& input, const Locale& locale,
                                std::span<const ChosenCore> ownCores) {
     AlternativesTable table;
-    table.calculateRecord = std::make_unique<DesignRecord>(settingsOf(settings));
-    table.calculateWindow = std::make_unique<MemoryWindow>(*table.calculateRecord, locale);
-    copyInputs(typed, *table.calculateWindow);
-    table.calculateOutcome = Command1_Click(*table.calculateRecord, *table.calculateWindow, locale);
-    if (table.calculateOutcome == Outcome::inputError || table.calculateOutcome == Outcome::cleared) {
+    table.calculate = std::make_unique<DesignRun>(input, locale);
+    const std::optional<DesignRequest>& request = table.calculate->record().request;
+    if (!request) {
         return table;
     }
+    const Design* calculated = table.calculate->design();
     std::optional<ChosenCore> calculateCore;
-    if (const std::optional<DesignDetails>& design = table.calculateRecord->details) {
-        calculateCore = chosenCore(static_cast<int>(std::lround(10 * design->tongueCm)),
-                                   static_cast<int>(std::lround(10 * design->stackCm)));
+    if (calculated != nullptr) {
+        calculateCore = chosenCore(static_cast<int>(std::lround(10 * calculated->details.tongueCm)),
+                                   static_cast<int>(std::lround(10 * calculated->details.stackCm)));
     }
 
     std::vector<ChosenCore> cores;
@@ -130,11 +113,39 @@ AlternativesTable alternatives(const WindowPort& typed, const DesignRecord& sett
 
     table.rows.reserve(cores.size());
     for (const ChosenCore& core : cores) {
-        table.rows.push_back(alternativeOn(typed, settings, locale, core, calculateCore));
+        table.rows.push_back(alternativeOn(core, *request, calculated, calculateCore, locale));
     }
     std::stable_sort(table.rows.begin(), table.rows.end(), coreOrder);
-    std::stable_partition(table.rows.begin(), table.rows.end(), [](const Alternative& a) { return a.fits; });
+    std::stable_partition(table.rows.begin(), table.rows.end(),
+                          [](const Alternative& a) { return a.fits(); });
     return table;
+}
+
+std::string alternativeRefusal(const Alternative& row, const Locale& locale) {
+    if (!row.fillPercent) {
+        return "needs more than " + std::to_string(mostStrands) + " strands of " +
+               formatGeneral(wires.back().diameterMm, locale) + " mm";
+    }
+    return "needs " + formatMask(*row.fillPercent, "##0.0", locale) + " %";
+}
+
+void showAlternative(const Alternative& row, const DesignRun& calculate, MemoryWindow& window) {
+    const MemoryWindow& typed = calculate.window();
+    window.setText({Field::labvpri}, typed.text({Field::labvpri}));
+    for (int i = 1; i <= rowCount; ++i) {
+        window.setText({Field::labvsec, i}, typed.text({Field::labvsec, i}));
+        window.setText({Field::labisec, i}, typed.text({Field::labisec, i}));
+    }
+    if (const std::optional<FieldRef> focus = typed.focus()) {
+        window.setFocus(*focus);
+    }
+    if (row.design) {
+        writeDesignFields(*row.design, window, window.locale());
+        return;
+    }
+    const RunStop stop = designStopFor(row.stop, row.fillPercent.value_or(0), window.locale());
+    window.beep();
+    window.showCritical(stop.message);
 }
 
 void sortAlternatives(std::vector<Alternative>& rows, AlternativeColumn column, bool ascending) {
@@ -143,7 +154,7 @@ void sortAlternatives(std::vector<Alternative>& rows, AlternativeColumn column, 
         case AlternativeColumn::core:
             return 0;
         case AlternativeColumn::fit:
-            return a.fillPercent;
+            return a.fillPercent.value_or(0);
         case AlternativeColumn::weight:
             return a.totalGrams;
         case AlternativeColumn::cost:
@@ -161,7 +172,7 @@ void sortAlternatives(std::vector<Alternative>& rows, AlternativeColumn column, 
     };
     std::stable_sort(rows.begin(), rows.end(), coreOrder);
     const auto firstNotFitting =
-        std::stable_partition(rows.begin(), rows.end(), [](const Alternative& a) { return a.fits; });
+        std::stable_partition(rows.begin(), rows.end(), [](const Alternative& a) { return a.fits(); });
     const auto compare = [&](const Alternative& x, const Alternative& y) {
         if (column == AlternativeColumn::core) {
             return ascending ? coreOrder(x, y) : coreOrder(y, x);

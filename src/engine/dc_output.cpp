@@ -1,5 +1,7 @@
 #include "dc_output.h"
 
+#include "display_mask.h"
+
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -111,6 +113,14 @@ DcVoltages dcVoltages(const DcSecondary& secondary, double unloadVolts, double l
     const double lowMainsLoadVolts = unloadVolts * mainsLow - (unloadVolts - loadVolts);
     out.fullLoadLowMains = std::numbers::sqrt2 * lowMainsLoadVolts - diodes - request.rippleVolts / 2;
     return out;
+}
+
+std::optional<DcVoltages> dcVoltagesOfRow(const DcSecondary& secondary, const Design& design, int row) {
+    if (row < 1 || static_cast<std::size_t>(row) > design.details.secondaryCount) {
+        return std::nullopt;
+    }
+    const SecondaryDetails& winding = design.details.secondaryRows[static_cast<std::size_t>(row - 1)];
+    return dcVoltages(secondary, roundHalfAway(winding.unloadVolts, 2), winding.volts);
 }
 
 } // namespace coilwise

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design.h"
+
 #include <optional>
 
 namespace coilwise {
@@ -62,5 +64,9 @@ struct DcVoltages {
 // its resistance whatever the mains, so only the EMF follows the mains; the capacitor then sits
 // half the ripple below the peak.
 DcVoltages dcVoltages(const DcSecondary& secondary, double unloadVolts, double loadVolts);
+
+// The same for row (1 to 5) of a calculated design, from the voltage without load as its field
+// shows it; none when the design has no such row.
+std::optional<DcVoltages> dcVoltagesOfRow(const DcSecondary& secondary, const Design& design, int row);
 
 } // namespace coilwise

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design_details.h"
+#include "design.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,8 +26,10 @@ struct DesignRecord {
     bool recalcularcosto = false;
     bool archivomodif = false;
 
-    // The last successful run's working values; none after a stopped run or a Clear.
-    std::optional<DesignDetails> details;
+    // What the last run that passed the input checks designed from, and the design when it
+    // succeeded; none after a Clear (and no design after a stopped run).
+    std::optional<DesignRequest> request;
+    std::optional<Design> design;
 };
 
 struct ServiceConstants {

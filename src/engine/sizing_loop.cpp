@@ -1,7 +1,5 @@
 #include "sizing_loop.h"
 
-#include "wire_choice.h"
-
 namespace coilwise {
 
 namespace {
@@ -25,19 +23,14 @@ std::optional<double> deeperStack(double tongueCm, double stackCm) {
 
 } // namespace
 
-std::optional<DesignDetails> sizeCore(const SizingInput& input, double& ironGrams) {
-    // The primary current, and so its wire, is the same for every candidate core.
-    const std::optional<Wire> primaryWire = chooseWire(primaryCurrent(input), input.ampsPerMm2);
-    if (!primaryWire) {
-        return std::nullopt;
-    }
+std::optional<DesignDetails> sizeCore(const SizingInput& input, const Wire& primaryWire, double& ironGrams) {
     double allowance = 0; // never reset: it carries over to larger cores
     for (const Lamination& lamination : laminations) {
         const double a = lamination.tongueMm / 10;
         double b = a;
         for (;;) {
             std::variant<DesignDetails, WindowOverflow> sized =
-                sizeOnCore(input, *primaryWire, {lamination, b}, allowance, ironGrams);
+                sizeOnCore(input, primaryWire, {lamination, b}, allowance, ironGrams);
             if (DesignDetails* design = std::get_if<DesignDetails>(&sized)) {
                 return *design;
             }

@@ -27,21 +27,6 @@ std::string cell(const std::string& text, std::size_t width) {
 
 } // namespace
 
-AlternativesTable alternativesFor(const DesignInput& input, const Locale& locale) {
-    DesignRecord settings;
-    settings.frec = input.frequency;
-    settings.tiserv = input.service;
-    settings.costofe = input.ironPrice;
-    settings.costocu = input.copperPrice;
-    MemoryWindow typed(settings, locale);
-    typed.setText({Field::labvpri}, input.primary);
-    for (int row = 1; row <= rowCount; ++row) {
-        typed.setText({Field::labvsec, row}, input.volts[static_cast<std::size_t>(row - 1)]);
-        typed.setText({Field::labisec, row}, input.amps[static_cast<std::size_t>(row - 1)]);
-    }
-    return alternatives(typed, settings, locale, {});
-}
-
 void writeAlternativesText(std::ostream& out, const AlternativesTable& table, const Locale& locale) {
     const auto fixed = [&](double value, DisplayMask mask) {
         return formatMask(value, mask, locale);
@@ -51,11 +36,13 @@ void writeAlternativesText(std::ostream& out, const AlternativesTable& table, co
         << "Warnings\n";
     for (const Alternative& row : table.rows) {
         out << cell(row.name + (row.calculateChoice ? " *" : ""), 14);
-        if (!row.fits) {
-            out << cell("no", 6) << fixed(row.fillPercent, "##0.0") << '\n';
+        if (!row.fits()) {
+            out << cell("no", 6)
+                << (row.fillPercent ? fixed(*row.fillPercent, "##0.0") : alternativeRefusal(row, locale))
+                << '\n';
             continue;
         }
-        out << cell(row.radialFit ? "yes" : "area", 6) << cell(fixed(row.fillPercent, "##0.0"), 8)
+        out << cell(row.radialFit ? "yes" : "area", 6) << cell(fixed(row.fillPercent.value_or(0), "##0.0"), 8)
             << cell(fixed(row.totalGrams, "######"), 10) << cell(locale.formatCurrency(row.cost), 12)
             << cell(fixed(row.efficiencyPercent, "##0"), 8)
             << cell(fixed(row.worstNoLoadRisePercent, "##0.0"), 8)
@@ -64,17 +51,21 @@ void writeAlternativesText(std::ostream& out, const AlternativesTable& table, co
     out << "* the core Calculate chooses; \"area\": the windings fit the window area but not its width\n";
 }
 
-void appendAlternativeJson(std::string& out, const Alternative& row, const Locale& locale) {
+void appendAlternativeJson(std::string& out, const Alternative& row, const DesignRun& calculate) {
     out += R"({"core": )";
     appendJsonString(out, row.name);
     appendJsonMember(out, "tongue_mm", row.core.lamination.tongueMm);
     appendJsonMember(out, "stack_mm", row.core.stackMm);
     appendBool(out, "custom", row.core.custom);
     appendBool(out, "calculate_choice", row.calculateChoice);
-    appendBool(out, "fits", row.fits);
+    appendBool(out, "fits", row.fits());
     appendBool(out, "radial_fit", row.radialFit);
-    appendJsonMember(out, "window_fill_percent", row.fillPercent);
-    if (row.fits) {
+    if (row.fillPercent) {
+        appendJsonMember(out, "window_fill_percent", *row.fillPercent);
+    } else {
+        out += R"(, "window_fill_percent": null)";
+    }
+    if (row.fits()) {
         appendJsonMember(out, "total_g", row.totalGrams);
         appendJsonMember(out, "cost", row.cost);
         appendJsonMember(out, "efficiency_percent", row.efficiencyPercent);
@@ -83,7 +74,11 @@ void appendAlternativeJson(std::string& out, const Alternative& row, const Local
         appendJsonMember(out, "warnings", row.warnings);
     }
     out += R"(, "result": )";
-    appendResultJson(out, row.run->outcome().outcome, row.run->window(), row.run->record(), locale);
+    DesignRecord scratch;
+    MemoryWindow window(scratch, calculate.locale());
+    showAlternative(row, calculate, window);
+    appendResultJson(out, row.fits() ? Outcome::ok : Outcome::cannotCalculate, window, calculate.record().q,
+                     row.design ? &*row.design : nullptr);
     out += '}';
 }
 

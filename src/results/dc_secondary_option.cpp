@@ -13,16 +13,8 @@ namespace {
 
 // The row's DC voltages when the run has calculated it.
 std::optional<DcVoltages> voltagesOf(const ConvertedDc& converted, const DesignRun& run) {
-    if (run.outcome() != Outcome::ok) {
-        return std::nullopt;
-    }
-    const Locale& locale = run.window().locale();
-    const std::optional<double> unload = parseNumber(run.text(Field::vacvsec, converted.row), locale);
-    const std::optional<double> load = parseNumber(run.text(Field::labvsec, converted.row), locale);
-    if (!unload || !load) {
-        return std::nullopt;
-    }
-    return dcVoltages(converted.secondary, *unload, *load);
+    const Design* design = run.design();
+    return design != nullptr ? dcVoltagesOfRow(converted.secondary, *design, converted.row) : std::nullopt;
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "design_run.h"
 #include "engine/dc_output.h"
 #include "engine/design_input.h"
+#include "engine/design_run.h"
 #include "engine/locale.h"
 
 #include <iosfwd>

@@ -1,6 +1,6 @@
 #include "jsonl_session.h"
 
-#include "design_run.h"
+#include "engine/design_run.h"
 #include "files/text_encoding.h"
 #include "jsonl_input.h"
 #include "result_json.h"

@@ -66,8 +66,8 @@ void appendFields(std::string& out, const MemoryWindow& window) {
 }
 
 // Every member but the DC outputs, the object left open.
-void appendResultMembers(std::string& out, Outcome outcome, const MemoryWindow& window,
-                         const DesignRecord& record, const Locale& locale) {
+void appendResultMembers(std::string& out, Outcome outcome, const MemoryWindow& window, std::int16_t q,
+                         const Design* design) {
     out += R"({"outcome": ")";
     out += outcomeName(outcome);
     out += R"(", "message": )";
@@ -80,20 +80,18 @@ void appendResultMembers(std::string& out, Outcome outcome, const MemoryWindow& 
     }
     out += R"(, "q": )";
     char digits[8];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, record.q).ptr);
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, q).ptr);
     out += R"(, "fields": )";
     appendFields(out, window);
-    if (outcome == Outcome::ok && record.details) {
-        const DesignDetails& design = *record.details;
-        const ConstructionSheet sheet = constructionSheet(design);
-        appendConstructionJson(out, sheet, designChecks(design, sheet, locale));
+    if (outcome == Outcome::ok && design != nullptr) {
+        appendConstructionJson(out, design->sheet, design->checks);
     }
 }
 
 } // namespace
 
 void appendResultJson(std::string& out, const DesignRun& run, std::span<const ConvertedDc> dc) {
-    appendResultMembers(out, run.outcome(), run.window(), run.record(), run.locale());
+    appendResultMembers(out, run.outcome(), run.window(), run.record().q, run.design());
     if (!dc.empty()) {
         out += R"(, "dc": )";
         appendDcJson(out, dc, run);
@@ -101,9 +99,9 @@ void appendResultJson(std::string& out, const DesignRun& run, std::span<const Co
     out += '}';
 }
 
-void appendResultJson(std::string& out, Outcome outcome, const MemoryWindow& window,
-                      const DesignRecord& record, const Locale& locale) {
-    appendResultMembers(out, outcome, window, record, locale);
+void appendResultJson(std::string& out, Outcome outcome, const MemoryWindow& window, std::int16_t q,
+                      const Design* design) {
+    appendResultMembers(out, outcome, window, q, design);
     out += '}';
 }
 

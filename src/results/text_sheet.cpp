@@ -96,14 +96,12 @@ void writeRefusal(std::ostream& out, const DesignRun& run) {
 
 // The construction sheet follows the results, after a blank line.
 void writeConstruction(std::ostream& out, const DesignRun& run) {
-    if (!run.record().details) {
+    const Design* design = run.design();
+    if (design == nullptr) {
         return;
     }
-    const DesignDetails& design = *run.record().details;
-    const ConstructionSheet sheet = constructionSheet(design);
     out << '\n';
-    for (const SheetLine& line :
-         constructionLines(sheet, designChecks(design, sheet, run.locale()), run.locale())) {
+    for (const SheetLine& line : constructionLines(design->sheet, design->checks, run.locale())) {
         out << line.text << '\n';
     }
 }

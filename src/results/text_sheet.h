@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design_run.h"
+#include "engine/design_run.h"
 
 #include <iosfwd>
 

@@ -122,18 +122,9 @@ AlternativesWindow::AlternativesWindow(DialogsPort& dialogs, const Locale& local
     connect(add, &QPushButton::clicked, this, &AlternativesWindow::addOwnCore);
 }
 
-void AlternativesWindow::recompute(const WindowPort& typed, const DesignRecord& settings) {
-    settings_.frec = settings.frec;
-    settings_.tiserv = settings.tiserv;
-    settings_.costofe = settings.costofe;
-    settings_.costocu = settings.costocu;
-    typed_ = std::make_unique<MemoryWindow>(settings_, locale_);
-    typed_->setText({Field::labvpri}, typed.text({Field::labvpri}));
-    for (int row = 1; row <= rowCount; ++row) {
-        typed_->setText({Field::labvsec, row}, typed.text({Field::labvsec, row}));
-        typed_->setText({Field::labisec, row}, typed.text({Field::labisec, row}));
-    }
-    table_ = alternatives(*typed_, settings_, locale_, ownCores_);
+void AlternativesWindow::recompute(const DesignInput& typed) {
+    typed_ = typed;
+    table_ = alternatives(typed_, locale_, ownCores_);
     if (sortColumn_ >= 0) {
         sortAlternatives(table_.rows, columns[static_cast<std::size_t>(sortColumn_)].sortKey, ascending_);
     }
@@ -142,13 +133,15 @@ void AlternativesWindow::recompute(const WindowPort& typed, const DesignRecord& 
 
 void AlternativesWindow::fillTable() {
     QString error;
-    if (table_.calculateOutcome == Outcome::inputError) {
-        const std::vector<std::string>& messages = table_.calculateWindow->messages();
-        error = messages.empty() ? QStringLiteral("Check the highlighted input: ") +
-                                       fromUtf8(fieldRefName(table_.calculateWindow->focus().value_or(
-                                           FieldRef{Field::labvpri})))
-                                 : fromUtf8(messages.front()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    } else if (table_.calculateOutcome == Outcome::cleared) {
+    const Outcome calculated = table_.calculate ? table_.calculateOutcome() : Outcome::cleared;
+    if (calculated == Outcome::inputError) {
+        const MemoryWindow& window = table_.calculate->window();
+        const std::vector<std::string>& messages = window.messages();
+        error = messages.empty()
+                    ? QStringLiteral("Check the highlighted input: ") +
+                          fromUtf8(fieldRefName(window.focus().value_or(FieldRef{Field::labvpri})))
+                    : fromUtf8(messages.front()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    } else if (calculated == Outcome::cleared) {
         error = QStringLiteral("No secondary in use: there is nothing to design.");
     }
     inputError_->setText(error);
@@ -164,17 +157,17 @@ void AlternativesWindow::fillTable() {
         const Alternative& row = table_.rows[i];
         QStringList cells{fromUtf8(row.name) +
                           (row.calculateChoice ? QStringLiteral("  (Calculate)") : QString())};
-        if (row.fits) {
+        if (row.fits()) {
             cells << (row.radialFit ? QStringLiteral("yes") : QStringLiteral("area only"))
                   << fixed(row.totalGrams, "#####0") << fromUtf8(locale_.formatCurrency(row.cost))
                   << fixed(row.efficiencyPercent, "##0") << fixed(row.worstNoLoadRisePercent, "##0.0")
                   << fixed(row.windingCelsius, "##0") << QString::number(row.warnings);
         } else {
-            cells << QStringLiteral("no: needs ") + fixed(row.fillPercent, "##0.0") + QStringLiteral(" %");
+            cells << QStringLiteral("no: ") + fromUtf8(alternativeRefusal(row, locale_));
         }
         for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
             auto* item = new QTableWidgetItem(cells.value(c));
-            if (!row.fits) {
+            if (!row.fits()) {
                 item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
             }
             if (row.calculateChoice) {
@@ -204,10 +197,11 @@ void AlternativesWindow::sortBy(int column) {
 void AlternativesWindow::showSelected() {
     const int row = grid_->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= table_.rows.size()) {
-        sheet_->showDesign(std::nullopt);
+        sheet_->showDesign(nullptr);
         return;
     }
-    sheet_->showDesign(table_.rows[static_cast<std::size_t>(row)].run->record().details);
+    const std::optional<Design>& design = table_.rows[static_cast<std::size_t>(row)].design;
+    sheet_->showDesign(design ? &*design : nullptr);
 }
 
 void AlternativesWindow::addOwnCore() {
@@ -221,9 +215,8 @@ void AlternativesWindow::addOwnCore() {
     }
     ownCores_.push_back(*core);
     saveOwnCores(ownCores_);
-    if (typed_) {
-        const std::unique_ptr<MemoryWindow> typed = std::move(typed_);
-        recompute(*typed, settings_);
+    if (table_.calculate) {
+        recompute(typed_);
     }
 }
 

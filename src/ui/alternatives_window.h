@@ -26,8 +26,8 @@ class AlternativesWindow final : public QWidget {
 public:
     AlternativesWindow(DialogsPort& dialogs, const Locale& locale, QWidget* parent);
 
-    // Designs every core again on the inputs typed in that window, with the record's settings.
-    void recompute(const WindowPort& typed, const DesignRecord& settings);
+    // Designs every core again on the inputs typed in the main window, with its settings.
+    void recompute(const DesignInput& typed);
     const std::vector<Alternative>& rows() const { return table_.rows; }
 
 private:
@@ -39,8 +39,7 @@ private:
     const Locale& locale_;
     AlternativesTable table_;
     std::vector<ChosenCore> ownCores_;
-    DesignRecord settings_;
-    std::unique_ptr<MemoryWindow> typed_; // the inputs of the last recompute, for a core added later
+    DesignInput typed_; // the inputs of the last recompute, for a core added later
     int sortColumn_ = -1;
     bool ascending_ = true;
 

@@ -74,22 +74,20 @@ ConstructionWindow::ConstructionWindow(DialogsPort& dialogs, const Locale& local
 
     connect(print_, &QPushButton::clicked, this, &ConstructionWindow::printSheet);
     connect(savePdf_, &QPushButton::clicked, this, &ConstructionWindow::saveSheetAsPdf);
-    showDesign(std::nullopt);
+    showDesign(nullptr);
 }
 
-void ConstructionWindow::showDesign(const std::optional<DesignDetails>& design,
-                                    const std::vector<SheetLine>& dcLines) {
+void ConstructionWindow::showDesign(const Design* design, const std::vector<SheetLine>& dcLines) {
     lines_.clear();
-    if (design) {
-        const ConstructionSheet sheet = constructionSheet(*design);
-        lines_ = constructionLines(sheet, designChecks(*design, sheet, locale_), locale_);
+    if (design != nullptr) {
+        lines_ = constructionLines(design->sheet, design->checks, locale_);
         lines_.insert(lines_.end(), dcLines.begin(), dcLines.end());
         sheet_->setHtml(html(lines_));
     } else {
         sheet_->setPlainText(noDesign);
     }
-    print_->setEnabled(design.has_value());
-    savePdf_->setEnabled(design.has_value());
+    print_->setEnabled(design != nullptr);
+    savePdf_->setEnabled(design != nullptr);
 }
 
 void ConstructionWindow::printSheet() {

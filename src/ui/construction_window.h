@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/design_details.h"
+#include "engine/design.h"
 #include "engine/locale.h"
 #include "report/construction_lines.h"
 
@@ -26,7 +26,7 @@ public:
 
     // The design to show, with the lines of the DC outputs that feed on it; none says that there
     // is no design.
-    void showDesign(const std::optional<DesignDetails>& design, const std::vector<SheetLine>& dcLines = {});
+    void showDesign(const Design* design, const std::vector<SheetLine>& dcLines = {});
     bool hasDesign() const { return !lines_.empty(); }
 
 private:

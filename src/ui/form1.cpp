@@ -242,7 +242,8 @@ void Form1::Command2_Click() {
     }
     clearDesign(record_, *this);
     archivoabierto = false;
-    record_.details.reset();
+    record_.request.reset();
+    record_.design.reset();
     showDesignViews();
 }
 

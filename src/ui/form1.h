@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/dc_output.h"
+#include "engine/design_input.h"
 #include "engine/design_record.h"
 #include "engine/display_mask.h"
 #include "engine/locale.h"
@@ -59,6 +60,8 @@ public:
     void nuevocosto();
 
     const DesignRecord& record() const { return record_; }
+    // The design the result fields show; none after a stopped run, a Clear or a New.
+    const Design* designShown() const { return record_.design ? &*record_.design : nullptr; }
     bool archivomodif() const { return record_.archivomodif; }
     const SettingsLines& settings() const { return settings_; }
     const QString& designName() const { return archivosinruta; }
@@ -69,6 +72,8 @@ public:
     std::optional<DcVoltages> dcVoltagesOfRow(int row) const;
     // The DC outputs the helper wrote that the rows still show, each at its first row.
     std::vector<DcOutputRow> dcOutputRows() const;
+    // The inputs as typed, with the settings in force: what Calculate would design from.
+    DesignInput typedDesign() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -42,7 +42,7 @@ void Form1::menualternatives_Click() {
         alternativesWindow_ = new AlternativesWindow(dialogs_, locale_, this);
         keepWindowPlace(*alternativesWindow_, QStringLiteral("alternatives"));
     }
-    alternativesWindow_->recompute(*this, record_);
+    alternativesWindow_->recompute(typedDesign());
     alternativesWindow_->show();
     alternativesWindow_->raise();
     alternativesWindow_->activateWindow();
@@ -50,7 +50,7 @@ void Form1::menualternatives_Click() {
 
 void Form1::refreshAlternatives() {
     if (alternativesWindow_ != nullptr && alternativesWindow_->isVisible()) {
-        alternativesWindow_->recompute(*this, record_);
+        alternativesWindow_->recompute(typedDesign());
     }
 }
 

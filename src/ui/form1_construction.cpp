@@ -38,7 +38,7 @@ void Form1::menuconstruction_Click() {
     if (constructionWindow_ == nullptr) {
         constructionWindow_ = new ConstructionWindow(dialogs_, locale_, this);
         keepWindowPlace(*constructionWindow_, QStringLiteral("construction"));
-        constructionWindow_->showDesign(record_.details, dcOutputLines(dcOutputRows(), locale_));
+        constructionWindow_->showDesign(designShown(), dcOutputLines(dcOutputRows(), locale_));
     }
     constructionWindow_->show();
     constructionWindow_->raise();
@@ -46,15 +46,11 @@ void Form1::menuconstruction_Click() {
 }
 
 void Form1::showDesignViews() {
-    if (!record_.details) {
-        constructionStatus_->setText({});
-    } else {
-        const ConstructionSheet sheet = constructionSheet(*record_.details);
-        constructionStatus_->setText(
-            QString::fromStdString(checksSummary(designChecks(*record_.details, sheet, locale_))));
-    }
+    const Design* design = designShown();
+    constructionStatus_->setText(design != nullptr ? QString::fromStdString(checksSummary(design->checks))
+                                                   : QString());
     if (constructionWindow_ != nullptr) {
-        constructionWindow_->showDesign(record_.details, dcOutputLines(dcOutputRows(), locale_));
+        constructionWindow_->showDesign(design, dcOutputLines(dcOutputRows(), locale_));
     }
     refreshAlternatives();
 }

@@ -1,5 +1,5 @@
+#include "engine/design_run.h"
 #include "form1.h"
-#include "results/design_run.h"
 #include "results/result_json.h"
 #include "results/text_sheet.h"
 
@@ -13,6 +13,21 @@ namespace coilwise {
 // The window's design calculated as the command line calculates it, so that what is pasted is
 // exactly what `coilwise --calc` prints for it: the text sheet, and the JSON result for scripts.
 void Form1::menuCopyResults_Click() {
+    const DesignRun run(typedDesign(), locale_);
+
+    std::ostringstream sheet;
+    writeTextSheet(sheet, run);
+    std::string json;
+    appendResultJson(json, run);
+    json += '\n';
+
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(sheet.str()));
+    data->setData(QStringLiteral("application/json"), QByteArray::fromStdString(json));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+DesignInput Form1::typedDesign() const {
     DesignInput input;
     input.primary = text({Field::labvpri});
     for (int row = 1; row <= rowCount; ++row) {
@@ -25,18 +40,7 @@ void Form1::menuCopyResults_Click() {
     input.service = record_.tiserv;
     input.ironPrice = record_.costofe;
     input.copperPrice = record_.costocu;
-    const DesignRun run(input, locale_);
-
-    std::ostringstream sheet;
-    writeTextSheet(sheet, run);
-    std::string json;
-    appendResultJson(json, run);
-    json += '\n';
-
-    auto* data = new QMimeData;
-    data->setText(QString::fromStdString(sheet.str()));
-    data->setData(QStringLiteral("application/json"), QByteArray::fromStdString(json));
-    QApplication::clipboard()->setMimeData(data);
+    return input;
 }
 
 } // namespace coilwise

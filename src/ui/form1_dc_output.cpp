@@ -1,6 +1,5 @@
 #include "dc_output_dialog.h"
 #include "engine/display_mask.h"
-#include "engine/number_text.h"
 #include "form1.h"
 #include "widgets/dialogs_port.h"
 
@@ -69,12 +68,8 @@ std::optional<DcVoltages> Form1::dcVoltagesOfRow(int row) const {
     if (!secondary) {
         return std::nullopt;
     }
-    const std::optional<double> unload = parseNumber(vacvsec[row]->text().toStdString(), locale_);
-    const std::optional<double> load = parseNumber(labvsec[row]->text().toStdString(), locale_);
-    if (!unload || !load) {
-        return std::nullopt;
-    }
-    return dcVoltages(*secondary, *unload, *load);
+    const Design* design = designShown();
+    return design != nullptr ? coilwise::dcVoltagesOfRow(*secondary, *design, row) : std::nullopt;
 }
 
 std::vector<DcOutputRow> Form1::dcOutputRows() const {
@@ -82,7 +77,7 @@ std::vector<DcOutputRow> Form1::dcOutputRows() const {
     for (int row = 1; row <= 5; ++row) {
         const std::optional<DcSecondary> secondary = dcSecondary(row);
         if (secondary && dcRows_[row]->firstRow == row) {
-            rows.push_back({row, *secondary, record_.details ? dcVoltagesOfRow(row) : std::nullopt});
+            rows.push_back({row, *secondary, dcVoltagesOfRow(row)});
         }
     }
     return rows;

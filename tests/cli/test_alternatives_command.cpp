@@ -1,3 +1,4 @@
+#include "engine/window_port.h"
 #include "invocation.h"
 #include "result_lines.h"
 
@@ -79,6 +80,97 @@ TEST(AlternativesCommand, InputErrorIsCalculatesOwn) {
     EXPECT_EQ(run.status, 1);
     const ResultLine result(splitLines(run.out).at(0));
     EXPECT_EQ(text(result.at("outcome")), "input_error");
+}
+
+const ResultLine* calculatesRow(const std::vector<ResultLine>& rows) {
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [](const ResultLine& r) { return flag(r.root(), "calculate_choice"); });
+    return row == rows.end() ? nullptr : &*row;
+}
+
+// The text of field "name" (row 0) or "name(row)" of a row's whole result.
+std::string resultField(const ResultLine& row, std::string_view name, int r = 0) {
+    const JsonValue& value = ResultLine::member(ResultLine::member(row.at("result"), "fields"), name);
+    if (r == 0) {
+        return text(value);
+    }
+    const auto* rows = value.as<JsonValue::Array>();
+    return rows && static_cast<std::size_t>(r) <= rows->size()
+               ? text((*rows)[static_cast<std::size_t>(r) - 1])
+               : "<none>";
+}
+
+std::vector<ResultLine> resultLines(const std::string& out) {
+    std::vector<ResultLine> rows;
+    for (const std::string& line : splitLines(out)) {
+        rows.emplace_back(line);
+    }
+    return rows;
+}
+
+// Calculate carries the regulation allowance of the smaller cores it rejected: its row is its own
+// run, not a fresh design on the same core (which would give 591 turns and 45.36 V).
+TEST(AlternativesCommand, CalculatesRowShowsWhatCalcShows) {
+    const std::vector<std::string> inputs{"--locale",    "C",      "--primary", "120",
+                                          "--secondary", "36:0.1", "--service", "random",
+                                          "--frequency", "50",     "--json"};
+    const Invocation table = invoke(with("--alternatives", inputs));
+    ASSERT_EQ(table.status, 0) << table.err;
+    const std::vector<ResultLine> rows = resultLines(table.out);
+    const ResultLine* chosen = calculatesRow(rows);
+    ASSERT_NE(chosen, nullptr);
+    const Invocation calc = invoke(with("--calc", inputs));
+    ASSERT_EQ(calc.status, 0) << calc.err;
+    const ResultLine calculated(splitLines(calc.out).at(0));
+    EXPECT_EQ(resultField(*chosen, "labesp", 1), "638");
+    EXPECT_EQ(resultField(*chosen, "vacvsec", 1), "48.96");
+    for (int f = 0; f < fieldCount; ++f) {
+        const auto field = static_cast<Field>(f);
+        for (int r = isRowField(field) ? 1 : 0; r <= (isRowField(field) ? rowCount : 0); ++r) {
+            EXPECT_EQ(resultField(*chosen, fieldName(field), r), calculated.field(fieldName(field), r))
+                << fieldRefName({field, r});
+        }
+    }
+}
+
+// The DC output becomes its AC row before the table is made, as it does for --calc.
+TEST(AlternativesCommand, DesignsTheDcSecondary) {
+    const std::vector<std::string> inputs{"--locale",       "C",    "--primary", "230",
+                                          "--dc-secondary", "15:1", "--json"};
+    const Invocation table = invoke(with("--alternatives", inputs));
+    ASSERT_EQ(table.status, 0) << table.err;
+    const std::vector<ResultLine> rows = resultLines(table.out);
+    ASSERT_GT(rows.size(), 1U);
+    const ResultLine* chosen = calculatesRow(rows);
+    ASSERT_NE(chosen, nullptr);
+    const Invocation calc = invoke(with("--calc", inputs));
+    ASSERT_EQ(calc.status, 0) << calc.err;
+    const ResultLine calculated(splitLines(calc.out).at(0));
+    EXPECT_EQ(resultField(*chosen, "labvsec", 1), calculated.field("labvsec", 1));
+    EXPECT_EQ(resultField(*chosen, "labisec", 1), calculated.field("labisec", 1));
+    EXPECT_EQ(resultField(*chosen, "labesp", 1), calculated.field("labesp", 1));
+}
+
+// 80 A at 2 A/mm² needs more than eight strands of the thickest wire on every core.
+TEST(AlternativesCommand, NothingFitsWhenNoWireCarriesTheCurrent) {
+    const std::vector<std::string> inputs{"--locale",    "C",     "--primary", "230",
+                                          "--secondary", "12:80", "--service", "1"};
+    std::vector<std::string> json = inputs;
+    json.emplace_back("--json");
+    const Invocation table = invoke(with("--alternatives", json));
+    EXPECT_EQ(table.status, 1);
+    const std::vector<ResultLine> rows = resultLines(table.out);
+    ASSERT_FALSE(rows.empty());
+    for (const ResultLine& row : rows) {
+        EXPECT_FALSE(flag(row.root(), "fits"));
+        EXPECT_NE(row.at("window_fill_percent").as<std::nullptr_t>(), nullptr);
+        EXPECT_EQ(text(ResultLine::member(row.at("result"), "outcome")), "cannot_calculate");
+    }
+    const Invocation text = invoke(with("--alternatives", inputs));
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.out.find("EI 30 \xc3\x97 10    no    needs more than 8 strands of 2.5 mm\n"),
+              std::string::npos)
+        << text.out;
 }
 
 TEST(CoreOption, DesignsOnTheGivenCore) {

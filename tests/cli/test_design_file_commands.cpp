@@ -1,11 +1,11 @@
 #include "cli/default_design.h"
 #include "cli/design_file_input.h"
+#include "engine/design_run.h"
 #include "invocation.h"
 #include "qt_locale/qt_locale.h"
 #include "report/pdf_text.h"
 #include "report/sheet_pdf.h"
 #include "result_lines.h"
-#include "results/design_run.h"
 #include "support/worked_examples.h"
 
 #include <QDir>

@@ -8,8 +8,8 @@ namespace {
 
 ConstructionSheet sheetOf(const std::string& primary, const std::string& volts, const std::string& amps) {
     const DesignRecord record = calculated(primary, {{volts, amps}}, continuous);
-    EXPECT_TRUE(record.details);
-    return record.details ? constructionSheet(*record.details) : ConstructionSheet{};
+    EXPECT_TRUE(record.design);
+    return record.design ? constructionSheet(record.design->details) : ConstructionSheet{};
 }
 
 TEST(ConstructionSheet, EndToEndExampleWorkedByHand) {
@@ -88,8 +88,8 @@ TEST(ConstructionSheet, DeeperStackExampleNeedsMoreRoomThanTheWindowHas) {
 
 TEST(ConstructionSheet, WindingsOfOneWireAreOrderedTogether) {
     const DesignRecord record = calculated("230", {{"230", "0.03"}, {"12", "0.01"}}, random);
-    ASSERT_TRUE(record.details);
-    const ConstructionSheet sheet = constructionSheet(*record.details);
+    ASSERT_TRUE(record.design);
+    const ConstructionSheet sheet = constructionSheet(record.design->details);
     ASSERT_EQ(sheet.wireToOrder.size(), 1u); // all three on 0.08 mm
     double metres = 0;
     for (const WindingSheet& w : sheet.windings) {

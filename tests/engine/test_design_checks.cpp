@@ -36,8 +36,8 @@ class DesignCheckCases : public testing::TestWithParam<CheckCase> {};
 TEST_P(DesignCheckCases, StatusAndFigure) {
     const CheckCase& c = GetParam();
     const DesignRecord record = calculated(c.primary, {{c.volts, c.amps}}, c.service);
-    ASSERT_TRUE(record.details);
-    const std::vector<Check> checks = checksOf(*record.details);
+    ASSERT_TRUE(record.design);
+    const std::vector<Check> checks = checksOf(record.design->details);
     Statuses expected{{"radial_fit", "pass"},   {"window_fill", "info"}, {"selv", "pass"},
                       {"no_load_rise", "pass"}, {"temperature", "pass"}, {"fuse", "info"}};
     for (const auto& [name, status] : c.expected) {
@@ -77,9 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
 // The 63 to 250 VA band, with the secondary's rise moved across 15 %.
 TEST(NoLoadRiseCheck, WarnsOnlyInsideTheBandAndAboveFifteenPercent) {
     const DesignRecord record = calculated("230", {{"24", "8"}}, random); // 192 VA, rise 6 %
-    ASSERT_TRUE(record.details);
+    ASSERT_TRUE(record.design);
     auto statusWith = [&](double loadWatts, double unloadVolts) {
-        DesignDetails d = *record.details;
+        DesignDetails d = record.design->details;
         d.loadWatts = loadWatts;
         d.secondaryRows[0].unloadVolts = unloadVolts;
         return statuses(checksOf(d)).at("no_load_rise");
@@ -94,8 +94,8 @@ TEST(NoLoadRiseCheck, WarnsOnlyInsideTheBandAndAboveFifteenPercent) {
 
 TEST(TemperatureCheck, WarnsAbove130Celsius) {
     const DesignRecord record = calculated("220", {{"12", "1"}}, continuous);
-    ASSERT_TRUE(record.details);
-    DesignDetails hot = *record.details;
+    ASSERT_TRUE(record.design);
+    DesignDetails hot = record.design->details;
     hot.ironWatts = 40; // on the 23 mm core: ψ 0.22 W/cm², about 129 K over 40 °C
     const std::vector<Check> checks = checksOf(hot);
     EXPECT_EQ(statuses(checks).at("temperature"), "warning");
@@ -105,37 +105,37 @@ TEST(TemperatureCheck, WarnsAbove130Celsius) {
 // Secondary 1 is rated above 50 V (info), secondary 2 passes 50 V without load (warning).
 TEST(SelvCheck, TheWorstSecondaryDecides) {
     const DesignRecord record = calculated("230", {{"100", "0.1"}, {"48", "5"}}, random);
-    ASSERT_TRUE(record.details);
-    const std::vector<Check> checks = checksOf(*record.details);
+    ASSERT_TRUE(record.design);
+    const std::vector<Check> checks = checksOf(record.design->details);
     EXPECT_EQ(checks[2].status, CheckStatus::warning);
     EXPECT_NE(checks[2].message.find("secondary 2 (48 V)"), std::string::npos) << checks[2].message;
 }
 
 TEST(CheckMessages, UseTheLocalesDecimalSeparator) {
     const DesignRecord record = calculated("220", {{"12", "1"}}, continuous);
-    ASSERT_TRUE(record.details);
+    ASSERT_TRUE(record.design);
     const std::vector<Check> checks =
-        designChecks(*record.details, constructionSheet(*record.details), FixedLocale::comma());
+        designChecks(record.design->details, constructionSheet(record.design->details), FixedLocale::comma());
     EXPECT_EQ(checks[0].message, "the windings need 8,7 mm and the window leaves 10,5 mm");
 }
 
 TEST(DesignDetailsOfARun, KeptOnlyAfterASuccessfulCalculation) {
     const FixedLocale locale = FixedLocale::point();
     DesignRecord record = calculated("220", {{"12", "1"}}, continuous);
-    ASSERT_TRUE(record.details);
-    EXPECT_EQ(record.details->secondaryCount, 1u);
+    ASSERT_TRUE(record.design);
+    EXPECT_EQ(record.design->details.secondaryCount, 1u);
     MemoryWindow window(record, locale);
     window.setText({Field::labvpri}, "220");
     window.setText({Field::labvsec, 1}, "12");
     window.setText({Field::labisec, 1}, "-1");
     EXPECT_EQ(Command1_Click(record, window, locale), Outcome::inputError);
-    EXPECT_FALSE(record.details);
+    EXPECT_FALSE(record.design);
 
     window.setText({Field::labisec, 1}, "1");
     ASSERT_EQ(Command1_Click(record, window, locale), Outcome::ok);
     window.setText({Field::labvsec, 1}, "");
     EXPECT_EQ(Command1_Click(record, window, locale), Outcome::cleared);
-    EXPECT_FALSE(record.details);
+    EXPECT_FALSE(record.design);
 }
 
 } // namespace

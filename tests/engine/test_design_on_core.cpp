@@ -1,5 +1,6 @@
 #include "engine/calculation.h"
 #include "engine/construction_sheet.h"
+#include "engine/design.h"
 #include "engine/memory_window.h"
 #include "engine/wire_choice.h"
 
@@ -59,12 +60,10 @@ TEST(DesignOnCore, EqualsCalculateOnTheCoreItChose) {
         EXPECT_FALSE(core->custom);
 
         TypedDesign onCore(example.primary, example.rows, 1);
-        const CoreOutcome outcome = calculateOnCore(onCore.record, onCore.window, onCore.locale, *core);
-        ASSERT_EQ(outcome.outcome, Outcome::ok);
-        EXPECT_FALSE(outcome.windowFillNeededPercent);
+        ASSERT_EQ(calculateOnCore(onCore.record, onCore.window, onCore.locale, *core), Outcome::ok);
         expectSameFields(calculate, onCore);
         EXPECT_EQ(onCore.record.pesofe, calculate.record.pesofe);
-        EXPECT_EQ(onCore.record.details->occupiedCm2, calculate.record.details->occupiedCm2);
+        EXPECT_EQ(onCore.record.design->details.occupiedCm2, calculate.record.design->details.occupiedCm2);
         EXPECT_TRUE(onCore.record.archivomodif);
     }
 }
@@ -117,10 +116,8 @@ TEST(ChosenCore, ScraplessWeightsFollowTheTable) {
 // Rs = 0.022 × 4.522 / 2.0² / 2 = 0.01243 ohm.
 TEST(DesignOnCore, CurrentBeyondTheThickestWireIsWoundWithParallelStrands) {
     TypedDesign design("230", {{"12", "20"}}, 3);
-    const CoreOutcome outcome =
-        calculateOnCore(design.record, design.window, design.locale, *chosenCore(40, 60));
-    ASSERT_EQ(outcome.outcome, Outcome::ok);
-    const DesignDetails& details = *design.record.details;
+    ASSERT_EQ(calculateOnCore(design.record, design.window, design.locale, *chosenCore(40, 60)), Outcome::ok);
+    const DesignDetails& details = design.record.design->details;
     const WindingDetails& secondary = details.secondaryRows[0].winding;
     EXPECT_EQ(secondary.wire.strands, 2);
     EXPECT_EQ(secondary.wire.diameterMm, 2.0);
@@ -183,15 +180,17 @@ TEST(DesignOnCore, CoreTooSmallSaysSoWithTheFillItNeeds) {
     for (const auto& c : cases) {
         TypedDesign design("220", {{"12", "1"}}, 1);
         design.window.setText({Field::labnpri}, "earlier");
-        const CoreOutcome outcome =
-            calculateOnCore(design.record, design.window, design.locale, *chosenCore(c.tongue, c.stack));
-        EXPECT_EQ(outcome.outcome, Outcome::cannotCalculate);
-        ASSERT_TRUE(outcome.windowFillNeededPercent);
-        EXPECT_NEAR(*outcome.windowFillNeededPercent, c.fill, 1e-3);
+        EXPECT_EQ(
+            calculateOnCore(design.record, design.window, design.locale, *chosenCore(c.tongue, c.stack)),
+            Outcome::cannotCalculate);
+        ASSERT_TRUE(design.record.request);
+        const DesignAttempt attempt = designTransformer(*design.record.request, design.locale);
+        EXPECT_EQ(attempt.stop, DesignStop::doesNotFit);
+        EXPECT_NEAR(attempt.windowFillNeededPercent, c.fill, 1e-3);
         ASSERT_EQ(design.window.messages().size(), 1U);
         EXPECT_EQ(design.window.messages().front(), "The windings do not fit this core:\n" + c.line2);
         EXPECT_EQ(design.text(Field::labnpri), "earlier");
-        EXPECT_FALSE(design.record.details);
+        EXPECT_FALSE(design.record.design);
     }
 }
 

@@ -46,7 +46,7 @@ protected:
     static int fitting(AlternativesWindow* window) {
         const auto& rows = window->rows();
         return static_cast<int>(
-            std::count_if(rows.begin(), rows.end(), [](const Alternative& a) { return a.fits; }));
+            std::count_if(rows.begin(), rows.end(), [](const Alternative& a) { return a.fits(); }));
     }
 };
 

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "engine/calculation.h"
-#include "engine/design_input.h"
-#include "engine/design_record.h"
-#include "engine/memory_window.h"
+#include "calculation.h"
+#include "design_input.h"
+#include "design_record.h"
+#include "memory_window.h"
 
 #include <optional>
 
 namespace coilwise {
 
-// One Calculate on a window that held nothing but the design's inputs, and what it left behind.
+// One Calculate on a window in memory that held nothing but the design's typed texts, and what it
+// left behind: the fields as the window would show them, the message, the focus and the design.
 class DesignRun {
 public:
     // On the core Calculate chooses, or on the given one.
@@ -20,6 +21,7 @@ public:
     Outcome outcome() const { return outcome_; }
     bool refused() const { return outcome_ == Outcome::inputError || outcome_ == Outcome::cannotCalculate; }
     const DesignRecord& record() const { return record_; }
+    const Design* design() const { return record_.design ? &*record_.design : nullptr; }
     const MemoryWindow& window() const { return window_; }
     const Locale& locale() const { return locale_; }
     std::string text(Field field, int row = 0) const { return window_.text({field, row}); }

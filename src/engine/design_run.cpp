@@ -31,8 +31,7 @@ Outcome DesignRun::calculate(const DesignInput& input, const Locale& locale,
         window_.setText({Field::labisec, row}, input.amps[i]);
     }
     window_.setText({Field::labobs}, input.notes);
-    return core ? calculateOnCore(record_, window_, locale, *core).outcome
-                : Command1_Click(record_, window_, locale);
+    return core ? calculateOnCore(record_, window_, locale, *core) : Command1_Click(record_, window_, locale);
 }
 
 } // namespace coilwise
