@@ -1,14 +1,16 @@
 #include "chosen_core.h"
 
+#include "assumptions.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace coilwise {
 
 Lamination scraplessLamination(int tongueMm) {
-    constexpr double steelGramsPerCm3 = 7.65;
     const double a = tongueMm / 10.0;
-    return {static_cast<double>(tongueMm), 4.5 * a * a * steelGramsPerCm3, 1.5 * a * a * steelGramsPerCm3};
+    return {static_cast<double>(tongueMm), 4.5 * a * a * assumed::steelGramsPerCm3,
+            1.5 * a * a * assumed::steelGramsPerCm3};
 }
 
 std::optional<ChosenCore> chosenCore(int tongueMm, int stackMm) {

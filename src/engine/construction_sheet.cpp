@@ -1,5 +1,6 @@
 #include "construction_sheet.h"
 
+#include "assumptions.h"
 #include "display_mask.h"
 #include "thermal.h"
 
@@ -63,7 +64,7 @@ std::vector<WireOrder> wireToOrder(const DesignDetails& design, const std::vecto
 } // namespace
 
 int laminationsFor(double stackMm) {
-    return static_cast<int>(roundHalfAway(stackMm * 0.95 / 0.5, 0));
+    return static_cast<int>(roundHalfAway(stackMm * assumed::stackingFactor / assumed::sheetMm, 0));
 }
 
 double awgDiameter(int gauge) {
@@ -78,15 +79,12 @@ int nearestAwg(double wireMm) {
 }
 
 double orderLength(double metres) {
-    // 1.1 × 10 taken as 11 so that 1.1's binary error cannot push an exact tenth up a step.
-    return std::ceil(metres * 11) / 10;
+    // The factor in tenths is exactly 11, so that 1.1's binary error cannot push an exact tenth up a step.
+    return std::ceil(metres * (10 + 10 * assumed::spareWire)) / 10;
 }
 
 std::optional<double> timeLagFuse(double fullLoadAmps) {
-    static constexpr std::array<double, 26> series{0.032, 0.04,  0.05, 0.063, 0.08, 0.1, 0.125, 0.16, 0.2,
-                                                   0.25,  0.315, 0.4,  0.5,   0.63, 0.8, 1,     1.25, 1.6,
-                                                   2,     2.5,   3.15, 4,     5,    6.3, 8,     10};
-    for (double fuse : series) {
+    for (double fuse : assumed::fuseSeries) {
         if (fuse >= 2 * fullLoadAmps) {
             return fuse;
         }
@@ -95,14 +93,14 @@ std::optional<double> timeLagFuse(double fullLoadAmps) {
 }
 
 double ohmsAt(double ohms20C, double celsius) {
-    return ohms20C * (1 + 0.00393 * (celsius - 20));
+    return ohms20C * (1 + assumed::copperPerKelvin * (celsius - 20));
 }
 
 ConstructionSheet constructionSheet(const DesignDetails& design) {
     ConstructionSheet sheet;
     const double tongueMm = 10 * design.tongueCm;
     const double stackMm = 10 * design.stackCm;
-    double radialBuildCm = design.primary.buildCm + 0.1;
+    double radialBuildCm = design.primary.buildCm + assumed::betweenWindingsCm;
     for (const SecondaryDetails& s : design.secondaries()) {
         radialBuildCm += s.winding.buildCm;
     }
@@ -116,7 +114,7 @@ ConstructionSheet constructionSheet(const DesignDetails& design) {
                   design.ampsPerMm2,
                   100 * design.occupiedCm2 / design.windowAreaCm2(),
                   10 * radialBuildCm,
-                  10 * design.windowWidthCm() - 1};
+                  10 * design.windowWidthCm() - 10 * assumed::bobbinWallCm};
 
     const WindingTemperature heat = windingTemperature(
         design.ironWatts + design.copperWatts, design.windowAreaCm2(), design.tongueCm, design.stackCm);
@@ -138,7 +136,8 @@ ConstructionSheet constructionSheet(const DesignDetails& design) {
     const double current = design.inputWatts / design.primaryVolts;
     // With the core saturated only the winding's resistance limits the first half-wave, at the
     // crest of a mains 10 % high: an upper bound.
-    sheet.primary = {current, timeLagFuse(current), std::sqrt(2.0) * 1.1 * design.primaryVolts / p.ohms};
+    sheet.primary = {current, timeLagFuse(current),
+                     std::sqrt(2.0) * assumed::mainsHigh * design.primaryVolts / p.ohms};
     return sheet;
 }
 

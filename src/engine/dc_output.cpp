@@ -1,5 +1,6 @@
 #include "dc_output.h"
 
+#include "assumptions.h"
 #include "display_mask.h"
 
 #include <array>
@@ -10,17 +11,28 @@ namespace coilwise {
 
 namespace {
 
+struct RectifierNaming {
+    std::string_view name;
+    Rectifier rectifier;
+};
+
+constexpr std::array<RectifierNaming, 3> rectifierNames{{
+    {"bridge", Rectifier::bridge},
+    {"centre-tap", Rectifier::centreTap},
+    {"half-wave", Rectifier::halfWave},
+}};
+
 // Capacitor-input rectifier: RMS winding current over DC load current. A bridge draws short
 // current pulses through the whole winding (I_DC / 0.62); each half of a centre-tapped winding
 // carries every other pulse (I_DC); a half-wave winding carries the DC as well (I_DC / 0.28).
 double rmsCurrentFactor(Rectifier rectifier) {
     switch (rectifier) {
     case Rectifier::bridge:
-        return 1 / 0.62;
+        return 1 / assumed::bridgeCurrentFactor;
     case Rectifier::centreTap:
         return 1.0;
     case Rectifier::halfWave:
-        return 1 / 0.28;
+        return 1 / assumed::halfWaveCurrentFactor;
     }
     return 0;
 }
@@ -30,8 +42,6 @@ double pulsesPerCycle(Rectifier rectifier) {
     return rectifier == Rectifier::halfWave ? 1.0 : 2.0;
 }
 
-constexpr double mainsHigh = 1.1;
-constexpr double mainsLow = 0.9;
 constexpr double roundingNoise = 1e-9;
 
 bool positive(double value) {
@@ -40,8 +50,26 @@ bool positive(double value) {
 
 } // namespace
 
+std::string_view rectifierName(Rectifier rectifier) {
+    for (const RectifierNaming& named : rectifierNames) {
+        if (named.rectifier == rectifier) {
+            return named.name;
+        }
+    }
+    return {};
+}
+
+std::optional<Rectifier> rectifierNamed(std::string_view name) {
+    for (const RectifierNaming& named : rectifierNames) {
+        if (named.name == name) {
+            return named.rectifier;
+        }
+    }
+    return std::nullopt;
+}
+
 double defaultRipple(double dcVolts) {
-    return dcVolts * 0.1;
+    return dcVolts * assumed::rippleShare;
 }
 
 int diodesInPath(Rectifier rectifier) {
@@ -108,9 +136,9 @@ DcVoltages dcVoltages(const DcSecondary& secondary, double unloadVolts, double l
     const DcRequest& request = secondary.request;
     const double diodes = diodesInPath(request.rectifier) * request.diodeDrop;
     DcVoltages out;
-    out.noLoadHighMains = std::numbers::sqrt2 * unloadVolts * mainsHigh - diodes;
+    out.noLoadHighMains = std::numbers::sqrt2 * unloadVolts * assumed::mainsHigh - diodes;
     out.capacitorVoltage = nextCapacitorVoltage(out.noLoadHighMains);
-    const double lowMainsLoadVolts = unloadVolts * mainsLow - (unloadVolts - loadVolts);
+    const double lowMainsLoadVolts = unloadVolts * assumed::mainsLow - (unloadVolts - loadVolts);
     out.fullLoadLowMains = std::numbers::sqrt2 * lowMainsLoadVolts - diodes - request.rippleVolts / 2;
     return out;
 }

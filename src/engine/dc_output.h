@@ -1,8 +1,10 @@
 #pragma once
 
+#include "assumptions.h"
 #include "design.h"
 
 #include <optional>
+#include <string_view>
 
 namespace coilwise {
 
@@ -16,10 +18,14 @@ struct DcRequest {
     double dcVolts = 0; // across the capacitor at full load
     double dcAmps = 0;  // drawn by the load
     Rectifier rectifier = Rectifier::bridge;
-    double diodeDrop = 0.8; // forward drop of one diode (V)
-    double rippleVolts = 0; // peak to peak across the capacitor
-    double frequency = 50;  // mains (Hz)
+    double diodeDrop = assumed::diodeDropVolts; // forward drop of one diode (V)
+    double rippleVolts = 0;                     // peak to peak across the capacitor
+    double frequency = 50;                      // mains (Hz)
 };
+
+// The rectifier's name as the command line, the JSON result and the sheet spell it.
+std::string_view rectifierName(Rectifier rectifier);
+std::optional<Rectifier> rectifierNamed(std::string_view name);
 
 // The ripple allowed when the user names none: a tenth of the DC voltage.
 double defaultRipple(double dcVolts);

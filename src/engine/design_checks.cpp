@@ -1,5 +1,6 @@
 #include "design_checks.h"
 
+#include "assumptions.h"
 #include "display_mask.h"
 
 #include <algorithm>
@@ -7,9 +8,6 @@
 namespace coilwise {
 
 namespace {
-
-constexpr double selvVolts = 50;
-constexpr double mainsHigh = 1.1; // mains 10 % above rated
 
 // A figure with the given decimals (at least one digit before the separator).
 std::string figure(double value, int decimals, const Locale& locale) {
@@ -46,17 +44,17 @@ Check selv(const DesignDetails& design, const Locale& locale) {
         const std::string name = "secondary " + std::to_string(i + 1);
         const std::string rated = formatGeneral(s.volts, locale) + " V";
         Check found{"selv", CheckStatus::pass, {}};
-        if (s.volts > selvVolts) {
+        if (s.volts > assumed::selvVolts) {
             found = {"selv", CheckStatus::info,
                      name + " is rated " + rated + ", above 50 V: it is not a safety extra-low voltage"};
-        } else if (s.unloadVolts > selvVolts) {
+        } else if (s.unloadVolts > assumed::selvVolts) {
             found = {"selv", CheckStatus::warning,
                      name + " (" + rated + ") reaches " + figure(s.unloadVolts, 2, locale) +
                          " V without load, above the 50 V safety extra-low voltage limit"};
-        } else if (s.unloadVolts * mainsHigh > selvVolts) {
+        } else if (s.unloadVolts * assumed::mainsHigh > assumed::selvVolts) {
             found = {"selv", CheckStatus::info,
                      name + " (" + rated + ") reaches " + figure(s.unloadVolts, 2, locale) +
-                         " V without load and " + figure(s.unloadVolts * mainsHigh, 2, locale) +
+                         " V without load and " + figure(s.unloadVolts * assumed::mainsHigh, 2, locale) +
                          " V with the mains 10 % high, above the 50 V safety extra-low voltage limit"};
         }
         if (rank(found.status) > rank(worst.status)) {

@@ -1,5 +1,7 @@
 #include "thermal.h"
 
+#include "assumptions.h"
+
 #include <array>
 #include <cmath>
 #include <utility>
@@ -11,7 +13,7 @@ WindingTemperature windingTemperature(double lossWatts, double windowAreaCm2, do
     const double areaProduct = windowAreaCm2 * tongueCm * stackCm;
     const double surface = 41.3 * std::sqrt(areaProduct);
     const double rise = 450 * std::pow(lossWatts / surface, 0.826);
-    return {rise, ambientCelsius + rise};
+    return {rise, assumed::ambientCelsius + rise};
 }
 
 std::string_view insulationClass(double celsius) {

@@ -4,8 +4,6 @@
 
 namespace coilwise {
 
-inline constexpr double ambientCelsius = 40;
-
 // Temperature of the windings at full load by the surface method for E-I transformers
 // (McLyman, Transformer and Inductor Design Handbook): the area product Ap = window area × core
 // section (cm⁴) gives the exposed surface At = 41.3 × √Ap (cm²); the losses spread over it,

@@ -10,17 +10,6 @@ namespace coilwise {
 
 namespace {
 
-struct RectifierNaming {
-    std::string_view name;
-    Rectifier rectifier;
-};
-
-constexpr std::array<RectifierNaming, 3> rectifierNames{{
-    {"bridge", Rectifier::bridge},
-    {"centre-tap", Rectifier::centreTap},
-    {"half-wave", Rectifier::halfWave},
-}};
-
 SheetLine row(std::string_view label, const std::string& text) {
     constexpr std::size_t labelWidth = 18;
     return {SheetLine::Kind::row,
@@ -28,24 +17,6 @@ SheetLine row(std::string_view label, const std::string& text) {
 }
 
 } // namespace
-
-std::string_view rectifierName(Rectifier rectifier) {
-    for (const RectifierNaming& named : rectifierNames) {
-        if (named.rectifier == rectifier) {
-            return named.name;
-        }
-    }
-    return {};
-}
-
-std::optional<Rectifier> rectifierNamed(std::string_view name) {
-    for (const RectifierNaming& named : rectifierNames) {
-        if (named.name == name) {
-            return named.rectifier;
-        }
-    }
-    return std::nullopt;
-}
 
 std::vector<SheetLine> dcOutputLines(std::span<const DcOutputRow> rows, const Locale& locale) {
     const auto volts = [&locale](double value) {

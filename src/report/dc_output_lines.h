@@ -19,10 +19,6 @@ struct DcOutputRow {
     std::optional<DcVoltages> voltages;
 };
 
-// The rectifier's name as the command line and the JSON result spell it.
-std::string_view rectifierName(Rectifier rectifier);
-std::optional<Rectifier> rectifierNamed(std::string_view name);
-
 // The DC outputs as lines of the construction sheet: a heading per output, then the DC side, the
 // capacitor and, once calculated, the voltages at the ends of the mains tolerance.
 std::vector<SheetLine> dcOutputLines(std::span<const DcOutputRow> rows, const Locale& locale);

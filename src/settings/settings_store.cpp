@@ -12,6 +12,10 @@ QString settingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/cwise.ini");
 }
 
+QString preferencesPath() {
+    return QFileInfo(settingsPath()).absolutePath() + QStringLiteral("/coilwise.conf");
+}
+
 std::optional<SettingsLines> readSettings() {
     const std::optional<std::string> bytes = readWholeFile(settingsPath());
     return bytes ? parseSettings(*bytes) : std::nullopt;

@@ -11,6 +11,10 @@ namespace coilwise {
 // call so that a changed environment is honoured.
 QString settingsPath();
 
+// The preferences file beside cwise.ini (recent designs, own cores, window places), so that
+// cwise.ini keeps exactly its five lines; worked out afresh on every call too.
+QString preferencesPath();
+
 // None when the file is missing, cannot be read or holds fewer than five lines.
 std::optional<SettingsLines> readSettings();
 

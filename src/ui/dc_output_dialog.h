@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/dc_output.h"
+#include "engine/window_port.h"
 
 #include <QDialog>
 #include <array>
@@ -22,7 +23,7 @@ struct DcOutputChoice {
 };
 
 // Secondary rows 1..5 of the main window (index 0 unused): true while a row holds any text.
-using RowsInUse = std::array<bool, 6>;
+using RowsInUse = std::array<bool, rowCount + 1>;
 
 // Works out the AC winding and the reservoir capacitor for a DC output. It changes nothing
 // itself: on OK the main window takes the choice and writes the rows.

@@ -51,14 +51,14 @@ Form1::~Form1() {
 
 void Form1::connectHandlers() {
     std::vector<QLineEdit*> inputs{labvpri};
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= rowCount; ++i) {
         inputs.push_back(labvsec[i]);
         inputs.push_back(labisec[i]);
     }
     for (QLineEdit* input : inputs) {
         input->installEventFilter(this);
     }
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= rowCount; ++i) {
         connect(labvsec[i], &QLineEdit::textEdited, this, [this, i] { forgetDcRow(i); });
         connect(labisec[i], &QLineEdit::textEdited, this, [this, i] { forgetDcRow(i); });
     }
@@ -112,7 +112,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         if (edit == labvpri) {
             labvpri_LostFocus();
         }
-        for (int i = 1; i <= 5; ++i) {
+        for (int i = 1; i <= rowCount; ++i) {
             if (edit == labvsec[i]) {
                 labvsec_LostFocus(i);
             } else if (edit == labisec[i]) {

@@ -183,7 +183,7 @@ private:
         QString volts;
         QString amps;
     };
-    ControlArray<std::optional<DcRow>, 5> dcRows_;
+    ControlArray<std::optional<DcRow>, rowCount> dcRows_;
     AlternativesWindow* alternativesWindow_ = nullptr; // made on first use, like the construction window
     QTimer* alternativesPause_ = nullptr;              // waits for a pause in typing before recomputing
 
@@ -192,13 +192,13 @@ private:
     QLineEdit* labalambpri = nullptr;
     QLineEdit* labpesoprim = nullptr;
     QLineEdit* labrprim = nullptr;
-    ControlArray<QLineEdit*, 5> labvsec;
-    ControlArray<QLineEdit*, 5> labisec;
-    ControlArray<QLineEdit*, 5> vacvsec;
-    ControlArray<QLineEdit*, 5> labesp;
-    ControlArray<QLineEdit*, 5> labalam;
-    ControlArray<QLineEdit*, 5> labcob;
-    ControlArray<QLineEdit*, 5> labres;
+    ControlArray<QLineEdit*, rowCount> labvsec;
+    ControlArray<QLineEdit*, rowCount> labisec;
+    ControlArray<QLineEdit*, rowCount> vacvsec;
+    ControlArray<QLineEdit*, rowCount> labesp;
+    ControlArray<QLineEdit*, rowCount> labalam;
+    ControlArray<QLineEdit*, rowCount> labcob;
+    ControlArray<QLineEdit*, rowCount> labres;
     QLineEdit* labchapa = nullptr;
     QLineEdit* labprof = nullptr;
     QLineEdit* labpesoE = nullptr;

@@ -9,7 +9,7 @@ namespace coilwise {
 
 void Form1::menudcsec_Click() {
     RowsInUse rowsInUse{};
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= rowCount; ++i) {
         rowsInUse[static_cast<std::size_t>(i)] =
             !labvsec[i]->text().isEmpty() || !labisec[i]->text().isEmpty();
     }
@@ -52,7 +52,7 @@ void Form1::forgetDcRow(int row) {
 // A calculation blanks the rows below an empty one: a row that no longer shows the helper's
 // texts is no longer the helper's.
 std::optional<DcSecondary> Form1::dcSecondary(int row) const {
-    if (row < 1 || row > 5) {
+    if (row < 1 || row > rowCount) {
         return std::nullopt;
     }
     const std::optional<DcRow>& remembered = dcRows_[row];
@@ -74,7 +74,7 @@ std::optional<DcVoltages> Form1::dcVoltagesOfRow(int row) const {
 
 std::vector<DcOutputRow> Form1::dcOutputRows() const {
     std::vector<DcOutputRow> rows;
-    for (int row = 1; row <= 5; ++row) {
+    for (int row = 1; row <= rowCount; ++row) {
         const std::optional<DcSecondary> secondary = dcSecondary(row);
         if (secondary && dcRows_[row]->firstRow == row) {
             rows.push_back({row, *secondary, dcVoltagesOfRow(row)});

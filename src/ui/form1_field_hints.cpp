@@ -58,7 +58,7 @@ void Form1::describeFields() {
     for (const SingleField& single : singleFields) {
         describe({single.field}, QString::fromUtf8(single.spoken));
     }
-    for (int row = 1; row <= 5; ++row) {
+    for (int row = 1; row <= rowCount; ++row) {
         for (const SingleField& column : rowFields) {
             describe({column.field, row}, QStringLiteral("Secondary ") + QString::number(row) +
                                               QLatin1Char(' ') + QString::fromUtf8(column.spoken));

@@ -178,7 +178,7 @@ void Form1::buildWidgets() {
     QGroupBox* frame3 =
         group(client, "Frame3", QStringLiteral("Secondary"), twipsRect(135, 1920, 6885, 2370));
     struct RowColumn {
-        ControlArray<QLineEdit*, 5>* edits;
+        ControlArray<QLineEdit*, rowCount>* edits;
         const char* name;
         int left;
         const char* header;
@@ -197,12 +197,12 @@ void Form1::buildWidgets() {
         label(frame3, QString::fromUtf8(c.header), QString::fromUtf8(c.tooltip),
               headerOver(c.left, 855, 480));
         const bool input = c.edits == &labvsec || c.edits == &labisec;
-        for (int i = 1; i <= 5; ++i) {
+        for (int i = 1; i <= rowCount; ++i) {
             (*c.edits)[i] =
                 lineEdit(frame3, indexed(c.name, i), twipsRect(c.left, rowTop(i), 855, 285), input);
         }
     }
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= rowCount; ++i) {
         QLabel* row =
             label(frame3, QLatin1Char('#') + QString::number(i), {}, twipsRect(60, rowTop(i), 375, 285));
         row->setObjectName(indexed("Label", i));
@@ -283,7 +283,7 @@ void Form1::buildWidgets() {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= rowCount; ++i) {
         chain(labvsec[i]);
         chain(labisec[i]);
     }

@@ -1,6 +1,6 @@
 #include "own_cores.h"
 
-#include "window_place.h"
+#include "settings/settings_store.h"
 
 #include <QSettings>
 

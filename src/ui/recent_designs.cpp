@@ -1,6 +1,6 @@
 #include "recent_designs.h"
 
-#include "window_place.h"
+#include "settings/settings_store.h"
 
 #include <QFileInfo>
 #include <QSettings>

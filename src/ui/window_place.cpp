@@ -3,7 +3,6 @@
 #include "settings/settings_store.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QSettings>
 #include <QWidget>
 
@@ -42,10 +41,6 @@ private:
 };
 
 } // namespace
-
-QString preferencesPath() {
-    return QFileInfo(settingsPath()).absolutePath() + QStringLiteral("/coilwise.conf");
-}
 
 void keepWindowPlace(QWidget& window, const QString& name) {
     const QByteArray place =
