@@ -83,6 +83,17 @@ TEST(Alternatives, EveryLaminationWithItsStacksFittingFirstAndCalculatesCoreMark
     EXPECT_TRUE(custom->fits());
 }
 
+// 230 V to 12 V 0.9 A, Discontinuous: Calculate stacks the 19 mm lamination 27 mm deep, which is
+// none of the four stacks tried on every lamination, so that core is added to them.
+TEST(Alternatives, CalculatesDeeperStackIsAdded) {
+    const AlternativesTable table = alternatives(typed("230", "12", "0.9", 2), point, {});
+    EXPECT_EQ(table.rows.size(), 12U * 4 + 1);
+    const Alternative* row = calculatesRow(table);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->name, "EI 57 \xc3\x97 27");
+    EXPECT_TRUE(row->fits());
+}
+
 TEST(Alternatives, SortingKeepsTheCoresThatDoNotFitBelow) {
     AlternativesTable table = alternatives(typed("220", "12", "1"), point, {});
     const auto fitting =

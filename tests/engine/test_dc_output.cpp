@@ -88,7 +88,9 @@ TEST(DcOutput, RoundsUpToHundredthsButLeavesExactOnes) {
         double value;
         double expected;
     } cases[] = {
-        {12.26830, 12.27}, {1.0, 1.0}, {1.13, 1.13}, {0.001, 0.01}, {2.675, 2.68}, {11.70001, 11.71},
+        {12.26830, 12.27}, {1.0, 1.0},        {1.13, 1.13}, {0.001, 0.01},
+        {2.675, 2.68},     {11.70001, 11.71}, {1.1, 1.1}, // 110.00000000000001 hundredths
+        {0.07, 0.07},                                     // 7.000000000000001 hundredths
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(roundUpToHundredths(c.value), c.expected) << c.value;

@@ -4,6 +4,7 @@
 #include "engine/memory_window.h"
 #include "engine/wire_choice.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -135,7 +136,14 @@ TEST(DesignOnCore, CurrentBeyondTheThickestWireIsWoundWithParallelStrands) {
     EXPECT_EQ(design.text(Field::vacvsec, 1), "12.48");
     EXPECT_EQ(design.text(Field::labchapa), "40");
     EXPECT_EQ(design.text(Field::labprof), "60");
-    EXPECT_EQ(constructionSheet(details).windings[1].strands, 2);
+    const ConstructionSheet sheet = constructionSheet(details);
+    EXPECT_EQ(sheet.windings[1].strands, 2);
+    // Two strands of the 5.0 m to order (4.52 m + 10 %): 10.0 m of 2.0 mm wire at 35 m/kg.
+    const auto strands = std::find_if(sheet.wireToOrder.begin(), sheet.wireToOrder.end(),
+                                      [](const WireOrder& o) { return o.wireMm == 2.0; });
+    ASSERT_NE(strands, sheet.wireToOrder.end());
+    EXPECT_NEAR(strands->lengthM, 10.0, 1e-9);
+    EXPECT_NEAR(strands->massG, 10.0 * 1000 / 35, 1e-9);
 
     // Calculate itself still refuses the current.
     TypedDesign calculate("230", {{"12", "20"}}, 3);
