@@ -1,8 +1,6 @@
 #include "own_cores.h"
 
-#include "settings/settings_store.h"
-
-#include <QSettings>
+#include "settings/preferences.h"
 
 namespace coilwise {
 
@@ -10,17 +8,13 @@ namespace {
 
 const QString key = QStringLiteral("alternatives/cores");
 
-QSettings preferences() {
-    return QSettings(preferencesPath(), QSettings::IniFormat);
-}
-
 } // namespace
 
 std::vector<ChosenCore> loadOwnCores() {
     std::vector<ChosenCore> cores;
     // Entries that do not read as a core (edited by hand, from another version) are left out.
     const QStringList entries =
-        preferences().value(key).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        Preferences().value(key).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString& entry : entries) {
         const QStringList sizes = entry.split(QLatin1Char(':'));
         bool tongueRead = false;
@@ -43,8 +37,7 @@ void saveOwnCores(const std::vector<ChosenCore>& cores) {
         entries << QString::number(static_cast<int>(core.lamination.tongueMm)) + QLatin1Char(':') +
                        QString::number(core.stackMm);
     }
-    QSettings settings = preferences();
-    settings.setValue(key, entries.join(QLatin1Char(' ')));
+    Preferences().setValue(key, entries.join(QLatin1Char(' ')));
 }
 
 } // namespace coilwise

@@ -1,9 +1,8 @@
 #include "recent_designs.h"
 
-#include "settings/settings_store.h"
+#include "settings/preferences.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace coilwise {
 
@@ -16,7 +15,7 @@ QString absolute(const QString& path) {
 }
 
 void store(const QStringList& designs) {
-    QSettings(preferencesPath(), QSettings::IniFormat).setValue(recentKey, designs);
+    Preferences().setValue(recentKey, designs);
 }
 
 } // namespace
@@ -32,7 +31,7 @@ QStringList withRecentDesign(QStringList designs, const QString& path) {
 }
 
 QStringList recentDesigns() {
-    QStringList designs = QSettings(preferencesPath(), QSettings::IniFormat).value(recentKey).toStringList();
+    QStringList designs = Preferences().value(recentKey).toStringList();
     designs.removeAll(QString());
     return designs.mid(0, recentDesignCount);
 }

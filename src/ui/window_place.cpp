@@ -1,10 +1,12 @@
 #include "window_place.h"
 
-#include "settings/settings_store.h"
+#include "settings/preferences.h"
 
 #include <QEvent>
-#include <QSettings>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace coilwise {
 
@@ -12,6 +14,27 @@ namespace {
 
 QString placeKey(const QString& name) {
     return QStringLiteral("windows/") + name;
+}
+
+// A place saved on a larger screen, or edited by hand, must not build a window larger than the
+// screen it opens on, nor put it off that screen. Before the first show the frame is not known
+// yet, so the window is bounded once more when it shows, frame included.
+void fitOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect client = window.geometry();
+    const QRect frame = window.frameGeometry();
+    const QSize frameExtra = frame.size() - client.size();
+    QRect place(frame.topLeft(), frame.size().boundedTo(room.size()));
+    place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width() + 1));
+    place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height() + 1));
+    if (place != frame) {
+        window.setGeometry(
+            QRect(place.topLeft() + (client.topLeft() - frame.topLeft()), place.size() - frameExtra));
+    }
 }
 
 const QString keeperName = QStringLiteral("windowPlaceKeeper");
@@ -23,13 +46,13 @@ public:
         setObjectName(keeperName);
     }
 
-    void remember() const {
-        QSettings(preferencesPath(), QSettings::IniFormat).setValue(placeKey(name_), window_.saveGeometry());
-    }
+    void remember() const { Preferences().setValue(placeKey(name_), window_.saveGeometry()); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) {
+        if (event->type() == QEvent::Show) {
+            fitOnScreen(window_);
+        } else if (event->type() == QEvent::Hide) {
             remember();
         }
         return false;
@@ -43,10 +66,9 @@ private:
 } // namespace
 
 void keepWindowPlace(QWidget& window, const QString& name) {
-    const QByteArray place =
-        QSettings(preferencesPath(), QSettings::IniFormat).value(placeKey(name)).toByteArray();
-    if (!place.isEmpty()) {
-        window.restoreGeometry(place);
+    const QByteArray place = Preferences().value(placeKey(name)).toByteArray();
+    if (!place.isEmpty() && window.restoreGeometry(place)) {
+        fitOnScreen(window);
     }
     window.installEventFilter(new PlaceKeeper(window, name));
 }

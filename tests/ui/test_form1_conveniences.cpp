@@ -289,8 +289,8 @@ TEST_F(Conveniences, DesignWindowsReopenWhereTheyWereLeft) {
         bool closedFirst;
         QRect place;
     } cases[] = {
-        {"menuconstruction", "ConstructionWindow", true, QRect(140, 90, 700, 520)},
-        {"menualternatives", "AlternativesWindow", false, QRect(210, 60, 760, 600)},
+        {"menuconstruction", "ConstructionWindow", true, QRect(40, 90, 700, 520)},
+        {"menualternatives", "AlternativesWindow", false, QRect(30, 60, 760, 600)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.menu);
@@ -307,6 +307,23 @@ TEST_F(Conveniences, DesignWindowsReopenWhereTheyWereLeft) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->geometry(), c.place);
     }
+}
+
+// A place saved on a far larger screen (or typed into the file) opens inside the screen there is.
+TEST_F(Conveniences, DesignWindowsNeverOpenLargerThanTheScreen) {
+    child<QAction>(QStringLiteral("menuconstruction"))->trigger();
+    QWidget* window = child<QWidget>(QStringLiteral("ConstructionWindow"));
+    ASSERT_NE(window, nullptr);
+    window->setGeometry(QRect(-5000, 20000, 30000, 30000));
+    window->close();
+    load();
+    child<QAction>(QStringLiteral("menuconstruction"))->trigger();
+    window = child<QWidget>(QStringLiteral("ConstructionWindow"));
+    ASSERT_NE(window, nullptr);
+    const QRect room = window->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(window->geometry()))
+        << room.width() << "x" << room.height() << " " << window->geometry().x() << ","
+        << window->geometry().y() << " " << window->width() << "x" << window->height();
 }
 
 } // namespace
