@@ -220,9 +220,9 @@ int writePdf(std::span<const std::string> args, std::ostream& err) {
     }
     const QtLocale locale(QLocale::system());
     const DesignRun run(std::get<DesignInput>(design), locale);
-    if (!writePagesPdf(outPath, designPages(run))) {
-        err << "coilwise: " << args[0]
-            << ": the design sheet could not be written (only a regular file or a new name is written)\n";
+    if (const FileWrite written = writePagesPdf(outPath, designPages(run)); !written) {
+        err << "coilwise: " << args[0] << ": the design sheet could not be written (" << written.failure
+            << ")\n";
         return exitUsageError;
     }
     return exitCalculated;

@@ -1,10 +1,12 @@
 #include "whole_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -84,24 +86,38 @@ mode_t permissionsFor(const QByteArray& path) {
 }
 
 // Compared by name, not by a wildcard pattern, which characters of the design's name could widen.
+// A save takes well under a second: a temporary untouched for ten minutes was left by one that
+// was interrupted, a younger one may belong to another writer of the same file.
 void removeStaleTemporaries(const QFileInfo& target) {
+    constexpr qint64 staleSeconds = 10 * 60;
     const QString prefix = QStringLiteral(".") + target.fileName() + temporaryInfix;
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-staleSeconds);
     for (const QFileInfo& entry : target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden)) {
         const QString name = entry.fileName();
         if (name.startsWith(prefix) && name.size() == prefix.size() + temporaryRandomChars &&
-            !entry.isSymLink()) {
+            !entry.isSymLink() && entry.lastModified().toUTC() < staleBefore) {
             QFile::remove(entry.absoluteFilePath());
         }
     }
 }
 
+FileWrite systemFailure() {
+    return {std::strerror(errno)};
+}
+
 // For a folder that takes no new file: the old content is lost if this write fails midway.
-bool writeDirectly(const QByteArray& path, std::string_view bytes) {
+FileWrite writeDirectly(const QByteArray& path, std::string_view bytes) {
     Descriptor file(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0 || !isRegular(file.get()) || ::ftruncate(file.get(), 0) != 0) {
-        return false;
+    if (file.get() < 0) {
+        return systemFailure();
     }
-    return writeAll(file.get(), bytes) && file.close();
+    if (!isRegular(file.get())) {
+        return {std::string(notARegularFile)};
+    }
+    if (::ftruncate(file.get(), 0) != 0 || !writeAll(file.get(), bytes) || !file.close()) {
+        return systemFailure();
+    }
+    return {};
 }
 
 } // namespace
@@ -145,31 +161,32 @@ std::optional<std::string> readWholeFile(const QString& path) {
     return std::nullopt;
 }
 
-bool writeWholeFile(const QString& path, std::string_view bytes) {
+FileWrite writeWholeFile(const QString& path, std::string_view bytes) {
     // A symbolic link stays a link: the file it points to is replaced.
     const QFileInfo given(path);
     const QFileInfo target(given.exists() ? given.canonicalFilePath() : path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
     const std::optional<bool> regular = existingRegular(targetName);
     if (regular && !*regular) {
-        return false;
+        return {std::string(notARegularFile)};
     }
     QByteArray temporaryName =
         QFile::encodeName(temporaryPrefix(target)) + QByteArray(temporaryRandomChars, 'X');
     Descriptor temporary(::mkostemp(temporaryName.data(), O_CLOEXEC));
     if (temporary.get() < 0) {
         const bool folderRefuses = errno == EACCES || errno == EPERM || errno == EROFS;
-        return folderRefuses && regular && writeDirectly(targetName, bytes);
+        return folderRefuses && regular ? writeDirectly(targetName, bytes) : systemFailure();
     }
     const bool written = ::fchmod(temporary.get(), permissionsFor(targetName)) == 0 &&
                          writeAll(temporary.get(), bytes) && temporary.close() &&
                          ::rename(temporaryName.constData(), targetName.constData()) == 0;
     if (!written) {
+        const FileWrite failure = systemFailure();
         ::unlink(temporaryName.constData());
-        return false;
+        return failure;
     }
     removeStaleTemporaries(target);
-    return true;
+    return {};
 }
 
 } // namespace coilwise

@@ -48,7 +48,7 @@ bool paintPages(QPagedPaintDevice& device, std::span<const PageDrawing> pages) {
     return drawn && ended;
 }
 
-bool writePagesPdf(const QString& outPath, std::span<const PageDrawing> pages) {
+FileWrite writePagesPdf(const QString& outPath, std::span<const PageDrawing> pages) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
@@ -59,7 +59,7 @@ bool writePagesPdf(const QString& outPath, std::span<const PageDrawing> pages) {
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
     if (!paintPages(writer, pages)) {
-        return false;
+        return {"a page could not be drawn"};
     }
     pdf.close();
     return writeWholeFile(outPath,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/whole_file.h"
 #include "page_canvas.h"
 
 #include <QPagedPaintDevice>
@@ -18,8 +19,8 @@ using PageDrawing = std::function<bool(PageCanvas&)>;
 bool paintPages(QPagedPaintDevice& device, std::span<const PageDrawing> pages);
 
 // The pages as an A4 PDF file, laid out as the design sheet is, saved as any file is: never over
-// anything but a regular file. False when a page cannot be drawn or the file cannot be written;
-// the file is then left as it was.
-bool writePagesPdf(const QString& outPath, std::span<const PageDrawing> pages);
+// anything but a regular file. When a page cannot be drawn or the file cannot be written, the
+// file is left as it was and the outcome says why.
+FileWrite writePagesPdf(const QString& outPath, std::span<const PageDrawing> pages);
 
 } // namespace coilwise

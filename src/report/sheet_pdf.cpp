@@ -6,7 +6,7 @@
 
 namespace coilwise {
 
-bool writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs) {
+FileWrite writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs) {
     const std::array<PageDrawing, 1> page{[&inputs](PageCanvas& canvas) {
         return drawDesignSheet(canvas, inputs);
     }};

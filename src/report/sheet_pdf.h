@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design_sheet.h"
+#include "files/whole_file.h"
 
 #include <QString>
 
@@ -8,6 +9,6 @@ namespace coilwise {
 
 // Writes the design sheet as a one-page A4 PDF file. False when the sheet cannot be drawn or the
 // file cannot be written; the file is then left as it was.
-bool writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs);
+FileWrite writeDesignSheetPdf(const QString& outPath, const SheetInputs& inputs);
 
 } // namespace coilwise

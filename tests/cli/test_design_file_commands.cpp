@@ -132,7 +132,14 @@ TEST_F(DesignFileCommands, PdfFailuresSayWhy) {
     EXPECT_EQ(invoke({"--pdf", path("sheet.pdf"), path("missing.cwf")}).status, 2);
     const Invocation unwritable = invoke({"--pdf", path("no/such/folder/sheet.pdf"), design});
     EXPECT_EQ(unwritable.status, 2);
-    EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos);
+    EXPECT_NE(unwritable.err.find("could not be written (No such file or directory)"), std::string::npos)
+        << unwritable.err;
+    const std::string folder = path("a folder");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const Invocation notAFile = invoke({"--pdf", folder, design});
+    EXPECT_EQ(notAFile.status, 2);
+    EXPECT_NE(notAFile.err.find("(only a regular file or a new name is written)"), std::string::npos)
+        << notAFile.err;
 }
 
 TEST_F(DesignFileCommands, DoubleHyphenEndsTheOptions) {

@@ -1,5 +1,6 @@
 #include "files/whole_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,15 +103,32 @@ TEST_F(WholeFile, ReplacesTheTargetOfALinkAndKeepsItsPermissions) {
     EXPECT_EQ(status.st_mode & 07777, 0640U);
 }
 
+// Dates a file back, as if it had been left there that long ago.
+void age(const QString& file, qint64 seconds) {
+    QFile handle(file);
+    ASSERT_TRUE(handle.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(handle.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                   QFileDevice::FileModificationTime));
+}
+
 TEST_F(WholeFile, StaleTemporariesOfTheSameFileGoOnTheNextSave) {
     // What a save killed before its rename leaves behind, beside files it must not touch.
-    put(".a?.cwf.coilwise-Ab12Cd", "interrupted");
-    put(".ab.cwf.coilwise-Ab12Cd", "another design's, which a wildcard would take");
-    put(".a?.cwf.coilwise-notours", "not a temporary name");
+    age(put(".a?.cwf.coilwise-Ab12Cd", "interrupted"), 11 * 60);
+    age(put(".ab.cwf.coilwise-Ab12Cd", "another design's, which a wildcard would take"), 11 * 60);
+    age(put(".a?.cwf.coilwise-notours", "not a temporary name"), 11 * 60);
+    // Another writer of the same file, still at work.
+    put(".a?.cwf.coilwise-Xy34Zw", "being written");
     ASSERT_TRUE(writeWholeFile(path("a?.cwf"), "saved"));
-    EXPECT_EQ(hiddenAndPlain(),
-              (QStringList{QStringLiteral(".a?.cwf.coilwise-notours"),
-                           QStringLiteral(".ab.cwf.coilwise-Ab12Cd"), QStringLiteral("a?.cwf")}));
+    EXPECT_EQ(
+        hiddenAndPlain(),
+        (QStringList{QStringLiteral(".a?.cwf.coilwise-Xy34Zw"), QStringLiteral(".a?.cwf.coilwise-notours"),
+                     QStringLiteral(".ab.cwf.coilwise-Ab12Cd"), QStringLiteral("a?.cwf")}));
+}
+
+TEST_F(WholeFile, FailureSaysWhyInTheSystemsWords) {
+    EXPECT_EQ(writeWholeFile(path("no such folder/a.cwf"), "x").failure, "No such file or directory");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("a folder")));
+    EXPECT_EQ(writeWholeFile(path("a folder"), "x").failure, notARegularFile);
 }
 
 TEST_F(WholeFile, WritesDirectlyInAFolderThatTakesNoNewFile) {
@@ -119,8 +137,8 @@ TEST_F(WholeFile, WritesDirectlyInAFolderThatTakesNoNewFile) {
     }
     const QString file = put("a.cwf", "old");
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
-    const bool replaced = writeWholeFile(file, "new");
-    const bool created = writeWholeFile(path("b.cwf"), "new");
+    const bool replaced = static_cast<bool>(writeWholeFile(file, "new"));
+    const bool created = static_cast<bool>(writeWholeFile(path("b.cwf"), "new"));
     ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
     EXPECT_TRUE(replaced);
     EXPECT_EQ(contents(file), "new");
