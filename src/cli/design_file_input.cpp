@@ -45,10 +45,11 @@ private:
 } // namespace
 
 std::variant<DesignInput, std::string> readDesignInput(const QString& path, const DesignInput& settings) {
-    const std::optional<std::string> bytes = readWholeFile(path);
-    if (!bytes) {
-        return std::string("the file could not be opened");
+    const std::variant<std::string, ReadFailure> file = readFile(path);
+    if (const ReadFailure* failure = std::get_if<ReadFailure>(&file)) {
+        return readFailureText(*failure, path);
     }
+    const std::string* bytes = &std::get<std::string>(file);
     DesignInput design = settings;
     InputSink sink(design);
     const DesignReadResult read = readDesignFile(*bytes, sink);

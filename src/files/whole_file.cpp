@@ -130,13 +130,18 @@ bool isSameFile(const QString& first, const QString& second) {
            a.st_ino == b.st_ino;
 }
 
-std::optional<std::string> readWholeFile(const QString& path) {
+std::variant<std::string, ReadFailure> readFile(const QString& path) {
     // Without O_NONBLOCK, opening a FIFO waits for a writer.
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::size_t>(status.st_size) > maxFileBytes) {
-        return std::nullopt;
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        return ReadFailure::cannotOpen;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return ReadFailure::notRegular;
+    }
+    if (static_cast<std::size_t>(status.st_size) > maxFileBytes) {
+        return ReadFailure::tooLarge;
     }
     // The file may grow while it is read: one byte more than the limit is enough to tell.
     std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
@@ -150,7 +155,7 @@ std::optional<std::string> readWholeFile(const QString& path) {
             continue;
         }
         if (got < 0) {
-            return std::nullopt;
+            return ReadFailure::cannotOpen;
         }
         if (got == 0) {
             bytes.resize(filled);
@@ -158,7 +163,46 @@ std::optional<std::string> readWholeFile(const QString& path) {
         }
         filled += static_cast<std::size_t>(got);
     }
+    return ReadFailure::tooLarge;
+}
+
+std::optional<std::string> readWholeFile(const QString& path) {
+    std::variant<std::string, ReadFailure> read = readFile(path);
+    if (std::string* bytes = std::get_if<std::string>(&read)) {
+        return std::move(*bytes);
+    }
     return std::nullopt;
+}
+
+std::string specialFileKind(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode)) {
+        return {};
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(status.st_mode)) {
+        return "a FIFO";
+    }
+    if (S_ISSOCK(status.st_mode)) {
+        return "a socket";
+    }
+    return "a device";
+}
+
+std::string readFailureText(ReadFailure failure, const QString& path) {
+    switch (failure) {
+    case ReadFailure::notRegular: {
+        const std::string kind = specialFileKind(path);
+        return kind.empty() ? "it is not a regular file" : "it is " + kind + ", not a design file";
+    }
+    case ReadFailure::tooLarge:
+        return "the file is larger than 1 MiB, more than any design";
+    case ReadFailure::cannotOpen:
+        break;
+    }
+    return "the file could not be opened";
 }
 
 FileWrite writeWholeFile(const QString& path, std::string_view bytes) {

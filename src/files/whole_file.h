@@ -5,16 +5,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace coilwise {
 
-// Far above any design or settings file; a larger file is refused unread.
-inline constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
+// Far above any design or settings file (a design is a few hundred bytes, and a note of 100,000
+// characters still fits); a larger file is refused unread.
+inline constexpr std::size_t maxFileBytes = 1024 * 1024;
 
-// The bytes of a regular file of at most maxFileBytes; none when the file cannot be opened or
-// read, is anything but a regular file (a FIFO or a device is refused without waiting on it), or
-// is larger.
+enum class ReadFailure {
+    cannotOpen, // missing, unreadable, or failed while read
+    notRegular, // a folder, FIFO, device or socket: refused without waiting on it
+    tooLarge,   // more than maxFileBytes
+};
+
+// "the file could not be opened", "it is a folder", "the file is larger than 1 MiB"...
+std::string readFailureText(ReadFailure failure, const QString& path);
+
+// The bytes of a regular file of at most maxFileBytes, or why there are none.
+std::variant<std::string, ReadFailure> readFile(const QString& path);
+
+// The same without the reason.
 std::optional<std::string> readWholeFile(const QString& path);
+
+// What stands at an existing path that is not a regular file: "a folder", "a FIFO", "a device",
+// "a socket"; empty for a regular file or nothing.
+std::string specialFileKind(const QString& path);
 
 // True when both paths name one existing file (hard and symbolic links included).
 bool isSameFile(const QString& first, const QString& second);

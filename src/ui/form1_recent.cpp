@@ -1,3 +1,4 @@
+#include "files/whole_file.h"
 #include "form1.h"
 #include "recent_designs.h"
 #include "widgets/dialogs_port.h"
@@ -55,9 +56,13 @@ void Form1::openRecentDesign(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         forgetRecentDesign(path);
         showRecentDesigns();
+        const std::string kind = specialFileKind(path);
+        const QString what = kind.empty() ? QStringLiteral("no longer exists")
+                                          : QStringLiteral("is ") + QString::fromStdString(kind) +
+                                                QStringLiteral(", not a design file");
         dialogs_.message({applicationTitleText(),
-                          QDir::toNativeSeparators(path) +
-                              QStringLiteral("\nno longer exists; it has been taken off the list."),
+                          QDir::toNativeSeparators(path) + QLatin1Char('\n') + what +
+                              QStringLiteral("; it has been taken off the list."),
                           MessageIcon::information, MessageButtons::ok, Answer::ok});
         return;
     }

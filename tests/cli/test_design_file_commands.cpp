@@ -164,15 +164,33 @@ TEST_F(DesignFileCommands, DoubleHyphenEndsTheOptions) {
               std::vector<std::string>{"-x.cwf"});
 }
 
+// A design is a few hundred bytes: a file of more than 1 MiB is refused unread, as is anything but
+// a regular file, each with what it is.
 TEST_F(DesignFileCommands, OnlyRegularFilesOfReasonableSizeAreRead) {
     ASSERT_EQ(::mkfifo(path("fifo.cwf").c_str(), 0600), 0);
     QFile big(folder.filePath(QStringLiteral("big.cwf")));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(17 * 1024 * 1024));
-    for (const std::string& unreadable : {path("fifo.cwf"), path("big.cwf"), std::string("/dev/zero")}) {
-        const Invocation run = invoke({"--calc", unreadable});
-        EXPECT_EQ(run.status, 2) << unreadable;
-        EXPECT_EQ(run.err, "coilwise: " + unreadable + ": the file could not be opened\n");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(1024 * 1024 + 1));
+    QFile largest(folder.filePath(QStringLiteral("largest.cwf")));
+    ASSERT_TRUE(largest.open(QIODevice::WriteOnly) && largest.write(example) == example.size() &&
+                largest.resize(1024 * 1024));
+    const struct {
+        std::string file;
+        std::string reason;
+    } cases[] = {
+        {path("fifo.cwf"), "it is a FIFO, not a design file"},
+        {path("big.cwf"), "the file is larger than 1 MiB, more than any design"},
+        {"/dev/zero", "it is a device, not a design file"},
+        {folder.path().toStdString(), "it is a folder, not a design file"},
+        {path("missing.cwf"), "the file could not be opened"},
+    };
+    for (const auto& c : cases) {
+        const Invocation run = invoke({"--calc", c.file});
+        EXPECT_EQ(run.status, 2) << c.file;
+        EXPECT_EQ(run.err, "coilwise: " + c.file + ": " + c.reason + "\n");
     }
+    const Invocation largestRun = invoke({"--calc", path("largest.cwf")});
+    EXPECT_EQ(largestRun.err.find("larger than"), std::string::npos)
+        << "1 MiB is still read: " << largestRun.err;
 }
 
 TEST_F(DesignFileCommands, PdfNeverReplacesItsInputOrAnythingButARegularFile) {

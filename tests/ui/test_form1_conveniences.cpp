@@ -11,7 +11,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <functional>
+#include <sys/stat.h>
 
 namespace coilwise {
 namespace {
@@ -148,21 +151,43 @@ TEST_F(Conveniences, RecentDesignOpensThroughOpenWithoutItsDialog) {
     EXPECT_EQ(dialogs.openRequests.size(), openDialogs + 1);
 }
 
+// A design that is gone, or whose name now holds something else, is taken off the list with a word
+// that says which.
 TEST_F(Conveniences, MissingRecentDesignIsTakenOffWithAWord) {
-    const QString a = put(QStringLiteral("a.cwf"));
-    const QString b = put(QStringLiteral("b.cwf"));
-    open(a);
-    open(b);
-    child<QAction>(QStringLiteral("menuarchnue"))->trigger();
-    ASSERT_TRUE(QFile::remove(a));
+    const struct {
+        const char* what;
+        std::function<bool(const QString&)> replace;
+        const char* says;
+    } cases[] = {
+        {"removed", [](const QString&) { return true; },
+         "\nno longer exists; it has been taken off the list."},
+        {"fifo", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+         "\nis a FIFO, not a design file; it has been taken off the list."},
+        {"folder", [](const QString& p) { return QDir().mkdir(p); },
+         "\nis a folder, not a design file; it has been taken off the list."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.messages.clear();
+        const QString a = put(QStringLiteral("a.cwf"));
+        const QString b = put(QStringLiteral("b.cwf"));
+        open(a);
+        open(b);
+        child<QAction>(QStringLiteral("menuarchnue"))->trigger();
+        ASSERT_TRUE(QFile::remove(a));
+        ASSERT_TRUE(c.replace(a));
 
-    child<QAction>(QStringLiteral("menurecent(2)"))->trigger();
-    ASSERT_EQ(dialogs.messages.size(), 1U);
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::information);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(a + QLatin1Char('\n')));
-    EXPECT_EQ(recentCaptions(), QStringList{QStringLiteral("&1 ") + b});
-    EXPECT_EQ(recentDesigns(), QStringList{b});
-    EXPECT_EQ(text("labvsec(1)"), QString()) << "nothing was opened";
+        child<QAction>(QStringLiteral("menurecent(2)"))->trigger();
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::information);
+        EXPECT_EQ(dialogs.messages[0].text, a + QLatin1StringView(c.says));
+        EXPECT_EQ(recentCaptions(), QStringList{QStringLiteral("&1 ") + b});
+        EXPECT_EQ(recentDesigns(), QStringList{b});
+        EXPECT_EQ(text("labvsec(1)"), QString()) << "nothing was opened";
+        QFile::remove(a);
+        QDir().rmdir(a);
+        QFile::remove(b);
+    }
 }
 
 struct DropCase {
