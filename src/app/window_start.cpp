@@ -1,5 +1,6 @@
 #include "window_start.h"
 
+#include "files/whole_file.h"
 #include "frminicial.h"
 #include "main_window_host.h"
 #include "qt_locale/qt_locale.h"
@@ -18,10 +19,16 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-QStringList toQStrings(const std::vector<std::string>& args) {
+// The arguments as the program names files; none when one would name another file.
+std::optional<QStringList> toQStrings(const std::vector<std::string>& args) {
     QStringList arguments;
     for (const std::string& arg : args) {
-        arguments << QString::fromLocal8Bit(arg.c_str());
+        const std::optional<QString> path = pathFromBytes(arg);
+        if (!path) {
+            std::cerr << "coilwise: '" << arg << "' is not a valid file name in this system's encoding\n";
+            return std::nullopt;
+        }
+        arguments << *path;
     }
     return arguments;
 }
@@ -37,6 +44,10 @@ QIcon programIcon() {
 } // namespace
 
 int runWindow(int argc, char** argv, const std::vector<std::string>& args) {
+    const std::optional<QStringList> arguments = toQStrings(args);
+    if (!arguments) {
+        return 2;
+    }
     if (!hasDisplay()) {
         std::cerr << "coilwise: no graphical display to show the window on.\n"
                      "Without a window, calculate on the command line, for example:\n"
@@ -51,7 +62,7 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args) {
     const QtLocale locale(QLocale::system());
     ProgramValues values;
     MainWindowHost mainWindow(dialogs, locale, values);
-    frminicial(toQStrings(args), values, [&mainWindow] { mainWindow.show(); }).Form_Load();
+    frminicial(*arguments, values, [&mainWindow] { mainWindow.show(); }).Form_Load();
     return QApplication::exec();
 }
 

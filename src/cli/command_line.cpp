@@ -69,6 +69,21 @@ int usageError(std::ostream& err, const std::string& reason) {
     return exitUsageError;
 }
 
+// The path arguments as the program names files. A path whose bytes the system's encoding of file
+// names cannot carry would name another file (its invalid bytes replaced): it is a usage error.
+std::optional<std::vector<QString>> pathArguments(std::span<const std::string> args, std::ostream& err) {
+    std::vector<QString> paths;
+    for (const std::string& arg : args) {
+        std::optional<QString> path = pathFromBytes(arg);
+        if (!path) {
+            usageError(err, "'" + arg + "' is not a valid file name in this system's encoding");
+            return std::nullopt;
+        }
+        paths.push_back(std::move(*path));
+    }
+    return paths;
+}
+
 // A price as typed in the locale's conventions; negative prices make no sense on a cost sheet, and
 // absurd ones would make the costs unreadable.
 bool readPriceOption(const std::optional<std::string>& text, const Locale& locale, double& price) {
@@ -100,10 +115,13 @@ int listAlternatives(const CalcOptions& options, std::span<const ConvertedDc> dc
     if (options.output == CalcOutput::jsonl || options.core || options.files.size() > 1) {
         return usageError(err, "--alternatives takes the design options or one design file, and --json");
     }
+    const std::optional<std::vector<QString>> paths = pathArguments(options.files, err);
+    if (!paths) {
+        return exitUsageError;
+    }
     DesignInput design = options.design;
-    if (!options.files.empty()) {
-        std::variant<DesignInput, std::string> read =
-            readDesignInput(QString::fromLocal8Bit(options.files.front().c_str()), options.design);
+    if (!paths->empty()) {
+        std::variant<DesignInput, std::string> read = readDesignInput(paths->front(), options.design);
         if (const std::string* reason = std::get_if<std::string>(&read)) {
             err << "coilwise: " << options.files.front() << ": " << *reason << "\n";
             return exitUsageError;
@@ -169,10 +187,14 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
     if (options.files.empty()) {
         return report(out, DesignRun(options.design, *locale, options.core), options.output, converted);
     }
+    const std::optional<std::vector<QString>> paths = pathArguments(options.files, err);
+    if (!paths) {
+        return exitUsageError;
+    }
     int status = exitCalculated;
-    for (const std::string& file : options.files) {
-        const std::variant<DesignInput, std::string> design =
-            readDesignInput(QString::fromLocal8Bit(file.c_str()), options.design);
+    for (std::size_t i = 0; i < paths->size(); ++i) {
+        const std::string& file = options.files[i];
+        const std::variant<DesignInput, std::string> design = readDesignInput((*paths)[i], options.design);
         if (const std::string* reason = std::get_if<std::string>(&design)) {
             err << "coilwise: " << file << ": " << *reason << "\n";
             status = exitUsageError;
@@ -207,8 +229,12 @@ int writePdf(std::span<const std::string> args, std::ostream& err) {
     if (args.size() != 2) {
         return usageError(err, "--pdf takes OUT.pdf FILE.cwf");
     }
-    const QString outPath = QString::fromLocal8Bit(args[0].c_str());
-    const QString designPath = QString::fromLocal8Bit(args[1].c_str());
+    const std::optional<std::vector<QString>> paths = pathArguments(args, err);
+    if (!paths) {
+        return exitUsageError;
+    }
+    const QString& outPath = (*paths)[0];
+    const QString& designPath = (*paths)[1];
     if (isSameFile(outPath, designPath)) {
         err << "coilwise: " << args[0] << ": this is the design file itself; it is not overwritten\n";
         return exitUsageError;

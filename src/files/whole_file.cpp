@@ -122,6 +122,15 @@ FileWrite writeDirectly(const QByteArray& path, std::string_view bytes) {
 
 } // namespace
 
+std::optional<QString> pathFromBytes(const std::string& bytes) {
+    const QByteArray given(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString path = QFile::decodeName(given);
+    if (QFile::encodeName(path) != given) {
+        return std::nullopt;
+    }
+    return path;
+}
+
 bool isSameFile(const QString& first, const QString& second) {
     struct stat a {};
     struct stat b {};

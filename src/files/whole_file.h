@@ -32,6 +32,11 @@ std::optional<std::string> readWholeFile(const QString& path);
 // "a socket"; empty for a regular file or nothing.
 std::string specialFileKind(const QString& path);
 
+// A path given as bytes (a command-line argument) as the program names files; none when the bytes
+// would not come back the same (not valid in the system's file-name encoding), since a file of
+// another name would then be read or written.
+std::optional<QString> pathFromBytes(const std::string& bytes);
+
 // True when both paths name one existing file (hard and symbolic links included).
 bool isSameFile(const QString& first, const QString& second);
 

@@ -142,6 +142,22 @@ TEST_F(DesignFileCommands, PdfFailuresSayWhy) {
         << notAFile.err;
 }
 
+// Bytes that are no valid text in the system's encoding would come back as U+FFFD: another file.
+TEST_F(DesignFileCommands, FileNamesThatCannotBeSpelledAreRefused) {
+    const std::string design = put("a.cwf", example);
+    const std::string badPdf = folder.path().toStdString() + "/\xff.pdf";
+    const std::string badDesign = folder.path().toStdString() + "/\xff\xfe.cwf";
+    const std::vector<std::vector<std::string>> runs{
+        {"--pdf", badPdf, design}, {"--calc", badDesign}, {"--alternatives", badDesign}};
+    for (const std::vector<std::string>& args : runs) {
+        const Invocation run = invoke(args);
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.err.find("is not a valid file name in this system's encoding"), std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.cwf")});
+}
+
 TEST_F(DesignFileCommands, DoubleHyphenEndsTheOptions) {
     put("-x.cwf", example);
     const QString previous = QDir::currentPath();
