@@ -12,6 +12,8 @@ namespace coilwise {
 
 namespace {
 
+constexpr double roundingNoisePercent = 1e-6;
+
 WindingSheet windingSheet(std::string name, const WindingDetails& w, double celsius) {
     const double turns = roundHalfAway(w.turns, 0);
     const int layers = static_cast<int>(w.layers);
@@ -127,7 +129,10 @@ ConstructionSheet constructionSheet(const DesignDetails& design) {
         const SecondaryDetails& s = design.secondaryRows[i];
         WindingSheet w = windingSheet("secondary " + std::to_string(i + 1), s.winding, heat.celsius);
         const double ratio = s.winding.turns / p.turns;
-        w.noLoadRisePercent = 100 * (s.unloadVolts - s.volts) / s.volts;
+        // Without an allowance the turns give the rated voltage again, to the last digits of a
+        // double: such a rounding error must not read as a fall of the voltage without load.
+        const double rise = 100 * (s.unloadVolts - s.volts) / s.volts;
+        w.noLoadRisePercent = rise < 0 && rise > -roundingNoisePercent ? 0.0 : rise;
         w.shortCircuitA = s.unloadVolts / (s.winding.ohms + p.ohms * ratio * ratio);
         sheet.windings.push_back(std::move(w));
     }

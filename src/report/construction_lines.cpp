@@ -68,8 +68,8 @@ void windingLines(Lines& out, const WindingSheet& w) {
     out.heading(w.noLoadRisePercent ? capitalised(w.winding) : "Primary winding");
     const std::string strands = w.strands > 1 ? std::to_string(w.strands) + " × " : std::string();
     out.row("Wire", strands + out.general(w.wireMm) + " mm (AWG " + std::to_string(w.awg) + ")");
-    out.row("Turns", out.general(w.turns) + " in " + std::to_string(w.layers) + " layers of " +
-                         std::to_string(w.turnsPerLayer));
+    out.row("Turns", out.general(w.turns) + " in " + std::to_string(w.layers) +
+                         (w.layers == 1 ? " layer of " : " layers of ") + std::to_string(w.turnsPerLayer));
     out.row("Build", out.fixed(w.buildMm, 2) + " mm");
     out.row("Mean turn", out.fixed(w.meanTurnCm, 2) + " cm");
     out.row("Wire length", out.fixed(w.lengthM, 2) + " m (order " + out.fixed(w.orderLengthM, 1) + " m)");

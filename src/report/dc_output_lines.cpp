@@ -34,8 +34,8 @@ std::vector<SheetLine> dcOutputLines(std::span<const DcOutputRow> rows, const Lo
         lines.push_back(row("DC voltage", volts(s.request.dcVolts)));
         lines.push_back(row("DC current", formatMask(s.request.dcAmps, "0.00", locale) + " A"));
         lines.push_back(row("Capacitor", formatMask(s.capacitanceMicrofarads, "0", locale) +
-                                             " uF, E6 value " +
-                                             formatGeneral(s.capacitorMicrofarads, locale) + " uF"));
+                                             " µF, E6 value " +
+                                             formatGeneral(s.capacitorMicrofarads, locale) + " µF"));
         if (!dc.voltages) {
             continue;
         }

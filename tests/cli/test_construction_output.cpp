@@ -126,5 +126,14 @@ TEST(ConstructionText, FollowsTheResultsWithWarningsMarked) {
     EXPECT_NE(run.out.find("Time-lag fuse     250 mA"), std::string::npos);
 }
 
+// 3 V at 14 A: 15 turns of thick wire lie in one layer, which the sheet says in the singular.
+TEST(ConstructionOutput, OneLayerIsSingular) {
+    const Invocation run = invoke({"--calc", "--locale", "C", "--primary", "230", "--secondary", "3:14",
+                                   "--frequency", "50", "--service", "3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(" in 1 layer of "), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(" 1 layers"), std::string::npos) << run.out;
+}
+
 } // namespace
 } // namespace coilwise

@@ -96,7 +96,7 @@ TEST(DcSecondaryOption, TheSheetEndsWithTheDcOutput) {
     ASSERT_GE(lines.size(), 6u);
     const std::vector<std::string> tail(lines.end() - 6, lines.end());
     EXPECT_EQ(tail[0], "DC output on secondary 1 (half-wave)");
-    EXPECT_EQ(tail[3], "  Capacitor         13333 uF, E6 value 15000 uF");
+    EXPECT_EQ(tail[3], "  Capacitor         13333 µF, E6 value 15000 µF");
     EXPECT_TRUE(tail[4].starts_with("  No load, +10 %    ")) << tail[4];
     EXPECT_TRUE(tail[5].starts_with("  Full load, -10 %  ")) << tail[5];
 }

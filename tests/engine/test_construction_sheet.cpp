@@ -99,6 +99,21 @@ TEST(ConstructionSheet, WindingsOfOneWireAreOrderedTogether) {
     EXPECT_NEAR(sheet.wireToOrder[0].massG, metres * 1000 / 21000, 1e-9);
 }
 
+TEST(ConstructionSheet, NoLoadRiseIsNeverATinyFall) {
+    const DesignRecord record = calculated("220", {{"12", "1"}}, continuous);
+    ASSERT_TRUE(record.design);
+    DesignDetails design = record.design->details;
+    const struct {
+        double unloadVolts;
+        double rise;
+    } cases[] = {{12 * (1 - 1e-12), 0}, {12, 0}, {12 * 0.99, -1}, {12 * 1.09, 9}};
+    for (const auto& c : cases) {
+        design.secondaryRows[0].unloadVolts = c.unloadVolts;
+        EXPECT_NEAR(constructionSheet(design).windings[1].noLoadRisePercent.value_or(99), c.rise, 1e-12)
+            << c.unloadVolts;
+    }
+}
+
 TEST(ConstructionRules, NearestAwgByDiameter) {
     const std::pair<double, int> cases[] = {
         {0.08, 40}, {0.12, 37}, // 0.1131 mm (37) is nearer than 0.127 mm (36)
