@@ -1,5 +1,6 @@
 #include "calc_options.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>
@@ -96,10 +97,16 @@ private:
         return true;
     }
 
+    // A second value of an option that takes one would silently replace the first.
     const std::string& value(const std::string& option) {
         if (next_ == args_.size()) {
             throw UsageError{option + " needs a value"};
         }
+        const bool repeatable = option == "--secondary" || option == "--dc-secondary";
+        if (!repeatable && std::find(given_.begin(), given_.end(), option) != given_.end()) {
+            throw UsageError{option + " is given twice"};
+        }
+        given_.push_back(option);
         return args_[next_++];
     }
 
@@ -177,6 +184,7 @@ private:
     std::span<const std::string> args_;
     std::size_t next_ = 0;
     int secondaries_ = 0;
+    std::vector<std::string> given_; // the valued options read so far
     bool typedDesign_ = false;
 };
 

@@ -58,10 +58,11 @@ void writeUsage(std::ostream& out) {
     out << "Exit status (when several apply, the highest):\n";
     out << "  0  every design was calculated or cleared (cleared: no secondary in use);\n";
     out << "     --help and --version\n";
-    out << "  1  a design was refused: an input error, or it cannot be calculated\n";
-    out << "  2  a usage error; a design file that could not be read; an output file that could\n";
-    out << "     not be written; a --jsonl input line that held no design; standard output that\n";
-    out << "     could not be written\n";
+    out << "  1  a design was refused: an input error (a --secondary or --dc-secondary value\n";
+    out << "     that is no valid voltage or current included), or it cannot be calculated\n";
+    out << "  2  a usage error (a malformed, unknown or repeated option); a design file that\n";
+    out << "     could not be read; an output file that could not be written; a --jsonl input\n";
+    out << "     line that held no design; standard output that could not be written\n";
 }
 
 int usageError(std::ostream& err, const std::string& reason) {
@@ -170,8 +171,11 @@ int calculate(std::span<const std::string> args, std::istream& in, std::ostream&
     // The DC outputs become the AC rows of the typed design once, for whatever is asked of it.
     std::variant<std::vector<ConvertedDc>, std::string> dc =
         convertDcSecondaries(options.dcSecondaries, options.design, *locale);
+    // A value no winding can be designed for is refused as a secondary's is; only a malformed
+    // option is a usage error.
     if (const std::string* reason = std::get_if<std::string>(&dc)) {
-        return usageError(err, *reason);
+        err << "coilwise: " << *reason << "\n";
+        return exitRefused;
     }
     const std::vector<ConvertedDc>& converted = std::get<std::vector<ConvertedDc>>(dc);
 
