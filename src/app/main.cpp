@@ -2,7 +2,9 @@
 #include "cli/command_line.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <iostream>
 #include <memory>
 #include <span>
@@ -17,8 +19,17 @@ int main(int argc, char* argv[]) {
     }
     // Drawing the sheet needs the fonts of a graphical application, but never a display.
     std::unique_ptr<QGuiApplication> fonts;
+    // Without a session (cron, ssh, CI) there is no runtime folder, which Qt would warn about on
+    // every run; a private one of our own lasts as long as the command.
+    std::unique_ptr<QTemporaryDir> runtime;
     if (args.front() == "--pdf") {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtime = std::make_unique<QTemporaryDir>();
+            if (runtime->isValid()) {
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+            }
+        }
         fonts = std::make_unique<QGuiApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("coilwise"));
