@@ -6,6 +6,7 @@
 #include "result_json.h"
 
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -34,6 +35,40 @@ std::string lineList(const std::vector<long long>& lines, int total) {
     return text;
 }
 
+enum class LineRead { line, tooLong, end };
+
+// The next line without its line end, at most maxJsonLineBytes of it; a longer line is read to
+// its end and dropped, so that no input, not even /dev/zero, can take the memory.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : in_(in), buffer_(maxJsonLineBytes + 2) {}
+
+    LineRead next(std::string& line) {
+        const auto room = static_cast<std::streamsize>(buffer_.size());
+        in_.getline(buffer_.data(), room);
+        const std::streamsize taken = in_.gcount();
+        if (in_.fail() && !in_.eof() && !in_.bad() && taken == room - 1) {
+            in_.clear();
+            in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            return LineRead::tooLong;
+        }
+        if (taken == 0 && (in_.eof() || in_.fail())) {
+            return LineRead::end;
+        }
+        // A last line without its line end ends in end-of-file; one with it is counted with it.
+        const std::size_t length = static_cast<std::size_t>(taken) - (in_.eof() ? 0 : 1);
+        line.assign(buffer_.data(), length);
+        if (in_.eof()) {
+            in_.clear(in_.rdstate() & ~std::ios::failbit);
+        }
+        return LineRead::line;
+    }
+
+private:
+    std::istream& in_;
+    std::vector<char> buffer_;
+};
+
 } // namespace
 
 ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, const Locale& locale,
@@ -44,9 +79,26 @@ ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, 
     int malformed = 0;
     std::vector<long long> malformedLines; // the first ten, for the summary
     long long lineNumber = 0;
+    const auto noteMalformed = [&](long long number) {
+        ++malformed;
+        if (malformedLines.size() < 10) {
+            malformedLines.push_back(number);
+        }
+    };
     bool firstLine = true;
-    while (std::getline(in, line)) {
+    LineReader reader(in);
+    for (LineRead read = reader.next(line); read != LineRead::end; read = reader.next(line)) {
         ++lineNumber;
+        if (read == LineRead::tooLong) {
+            noteMalformed(lineNumber);
+            result.clear();
+            appendErrorJson(result, "line " + std::to_string(lineNumber) +
+                                        " is longer than 1 MiB, more than any design");
+            result += '\n';
+            out.write(result.data(), static_cast<std::streamsize>(result.size()));
+            firstLine = false;
+            continue;
+        }
         // Some editors begin a UTF-8 file with a byte-order mark.
         if (std::exchange(firstLine, false) && line.starts_with(utf8ByteOrderMark)) {
             line.erase(0, utf8ByteOrderMark.size());
@@ -61,10 +113,7 @@ ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, 
             refused += run.refused() ? 1 : 0;
             appendResultJson(result, run);
         } else {
-            ++malformed;
-            if (malformedLines.size() < 10) {
-                malformedLines.push_back(lineNumber);
-            }
+            noteMalformed(lineNumber);
             appendErrorJson(result, std::get<std::string>(design));
         }
         result += '\n';
@@ -77,6 +126,10 @@ ExitStatus runJsonLines(std::istream& in, std::ostream& out, std::ostream& err, 
         if (!out) {
             return exitUsageError;
         }
+    }
+    if (in.bad()) {
+        err << "coilwise: standard input could not be read\n";
+        return exitUsageError;
     }
     if (malformed > 0) {
         err << "coilwise: input line" << (malformed == 1 ? " " : "s ") << lineList(malformedLines, malformed)

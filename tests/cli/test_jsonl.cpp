@@ -4,10 +4,12 @@
 #include "invocation.h"
 #include "result_lines.h"
 #include "results/jsonl_input.h"
+#include "results/jsonl_session.h"
 #include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -157,6 +159,41 @@ TEST(JsonLines, SummaryNamesTheLinesThatHeldNoDesign) {
         SCOPED_TRACE(c.input);
         EXPECT_EQ(invoke(jsonlArgs, c.input).err, c.summary);
     }
+}
+
+// A line longer than 1 MiB is answered unread, and the session goes on after it; a line of exactly
+// 1 MiB is still read.
+TEST(JsonLines, OverlongLineGetsAnErrorLineAndTheNextIsRead) {
+    const std::string overlong = "[" + std::string(maxJsonLineBytes, ' ') + "]";
+    std::string padded = endToEnd;
+    padded.insert(1, maxJsonLineBytes - endToEnd.size(), ' ');
+    ASSERT_EQ(padded.size(), maxJsonLineBytes);
+    const Invocation run = invoke(jsonlArgs, overlong + "\n" + endToEnd + "\n" + padded + "\n");
+    EXPECT_EQ(run.status, 2);
+    const std::vector<std::string> lines = splitLines(run.out);
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[0],
+              R"({"outcome": "error", "message": ["line 1 is longer than 1 MiB, more than any design"]})");
+    EXPECT_EQ(ResultLine(lines[1]).text("outcome"), "ok");
+    EXPECT_EQ(lines[2], lines[1]);
+    EXPECT_EQ(run.err, "coilwise: input line 1 was not a design; see the error lines\n");
+}
+
+// What a folder or a closed descriptor on standard input does to the stream: the read fails.
+class FailingInput final : public std::streambuf {
+protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+};
+
+TEST(JsonLines, UnreadableInputIsAnError) {
+    FailingInput failing;
+    std::istream in(&failing);
+    std::ostringstream out;
+    std::ostringstream err;
+    const FixedLocale locale = FixedLocale::point();
+    EXPECT_EQ(runJsonLines(in, out, err, locale, defaultDesign()), exitUsageError);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "coilwise: standard input could not be read\n");
 }
 
 TEST(JsonLines, ByteOrderMarkBeforeTheFirstLineIsSkipped) {
