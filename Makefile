@@ -6,7 +6,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-d
             desktop-file-utils dpkg-dev clang-format lintian help2man appstream
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test sanitize fuzz bench package deps release
+.PHONY: run test sanitize fuzz fuzz-long fuzz-build fuzz-run bench package deps release
 run: release
 	./build/release/src/app/coilwise
 
@@ -19,17 +19,29 @@ sanitize: deps
 	ctest --preset dev
 
 # Each reader is fuzzed for FUZZ_SECONDS, starting from its seed corpus; the last lines show what
-# each run reached (executions and coverage).
-FUZZ_SECONDS ?= 30
-FUZZ_TARGETS := design_file settings_file number_text jsonl_line json_calculation
-fuzz: deps
+# each run reached (executions and coverage). fuzz-long runs longer and keeps what it finds in the
+# corpus under fuzz/corpus/, so that the next run starts from there.
+FUZZ_TARGETS := design_file settings_file number_text jsonl_line json_calculation preferences_file
+fuzz: fuzz-build
+	@$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=$(or $(FUZZ_SECONDS),30) FUZZ_KEEP=
+
+fuzz-long: fuzz-build
+	@$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=$(or $(FUZZ_SECONDS),600) FUZZ_KEEP=yes
+
+fuzz-build: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
+	cmake --preset fuzz-qt
+	cmake --build --preset fuzz-qt
+
+fuzz-run:
 	@summary=$$(mktemp); \
 	for target in $(FUZZ_TARGETS); do \
+	  binary=./build/fuzz/fuzz/fuzz_$$target; [ -x $$binary ] || binary=./build/fuzz-qt/fuzz/fuzz_$$target; \
 	  work=$$(mktemp -d); log=$$(mktemp); \
-	  ./build/fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    $$work fuzz/corpus/$$target 2>$$log || { tail -n 40 $$log; rm -rf $$work $$log $$summary; exit 1; }; \
+	  if [ -n "$(FUZZ_KEEP)" ]; then found=fuzz/corpus/$$target; else found=$$work; fi; \
+	  $$binary -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $$found fuzz/corpus/$$target 2>$$log || { tail -n 40 $$log; rm -rf $$work $$log $$summary; exit 1; }; \
 	  printf '%-18s %s, %s\n' $$target "$$(grep -o 'cov: [0-9]* ft: [0-9]*' $$log | tail -n 1)" \
 	    "$$(grep -o 'number_of_executed_units: [0-9]*' $$log | sed 's/.*: /executions: /')" >>$$summary; \
 	  rm -rf $$work $$log; \
