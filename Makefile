@@ -3,10 +3,10 @@
 #   make test   run every test
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils \
-            desktop-file-utils dpkg-dev clang-format lintian help2man appstream
+            desktop-file-utils dpkg-dev clang-format lintian help2man appstream valgrind
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test sanitize fuzz bench package deps release
+.PHONY: run test sanitize fuzz bench bench-instructions package deps release
 run: release
 	./build/release/src/app/coilwise
 
@@ -38,6 +38,10 @@ fuzz: deps
 
 bench: release
 	./build/release/bench/coilwise_bench
+
+# Instructions per design under callgrind: exact, so a change compares on a busy machine too.
+bench-instructions: release
+	cmake --build --preset release --target bench_instructions
 
 # A Debian package of the release build, in build/release.
 package: release
