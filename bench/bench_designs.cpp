@@ -4,8 +4,6 @@
 
 namespace coilwise {
 
-namespace {
-
 std::string jsonLine(const BenchDesign& design) {
     std::string volts;
     std::string amps;
@@ -21,8 +19,6 @@ std::string jsonLine(const BenchDesign& design) {
            std::to_string(design.service) + R"(, "costofe": )" + std::to_string(design.ironPrice) +
            R"(, "costocu": )" + std::to_string(design.copperPrice) + "}\n";
 }
-
-} // namespace
 
 DesignRecord benchRecord(const BenchDesign& design) {
     DesignRecord record;

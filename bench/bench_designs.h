@@ -32,6 +32,9 @@ DesignRecord benchRecord(const BenchDesign& design);
 // Puts back the texts a person typed, since a run rewrites them in display form.
 void typeDesign(MemoryWindow& window, const BenchDesign& design);
 
+// The design as one line of --jsonl input.
+std::string jsonLine(const BenchDesign& design);
+
 // --jsonl input of `lines` lines, the three designs above in turn.
 std::string jsonLinesInput(int lines);
 
