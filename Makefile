@@ -1,7 +1,7 @@
 # Set-up, build and run in one step on a fresh Debian 12 machine.
 #   make run    start Coilwise
 #   make test   run every test
-PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev \
+PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev libfmt-dev \
             clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils \
             desktop-file-utils dpkg-dev clang-format lintian help2man appstream valgrind
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

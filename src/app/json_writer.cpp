@@ -1,10 +1,12 @@
 #include "json_writer.h"
 
 #include "engine/utf8.h"
+#include "json_number.h"
 
 #include <algorithm>
 #include <cassert>
-#include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace coilwise {
 
@@ -31,9 +33,50 @@ const char* shortEscape(char c) {
     }
 }
 
+bool plainByte(unsigned char byte) {
+    return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
+}
+
+// Printable ASCII other than a quote or backslash, looked at eight bytes at a time: a byte of the
+// word is flagged by its top bit when it has that bit itself, lies below 0x20, or equals one of
+// the two (a byte minus a value it is not below keeps its top bit clear).
+bool plainAscii(std::string_view text) {
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t tops = 0x8080808080808080;
+    const auto zeroByte = [](std::uint64_t word) {
+        return (word - ones) & ~word & tops;
+    };
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + pos, sizeof word);
+        const std::uint64_t flagged = (word & tops) | ((word - ones * 0x20) & ~word & tops) |
+                                      zeroByte(word ^ (ones * '"')) | zeroByte(word ^ (ones * '\\'));
+        if (flagged != 0) {
+            return false;
+        }
+    }
+    for (; pos < text.size(); ++pos) {
+        if (!plainByte(static_cast<unsigned char>(text[pos]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 void appendJsonString(std::string& out, std::string_view text) {
+    // Nearly every text the program writes, copied in one go with its quotes.
+    if (plainAscii(text)) {
+        const std::size_t at = out.size();
+        out.resize(at + text.size() + 2);
+        char* const start = out.data() + at;
+        start[0] = '"';
+        std::memcpy(start + 1, text.data(), text.size());
+        start[text.size() + 1] = '"';
+        return;
+    }
     static constexpr char hex[] = "0123456789abcdef";
     out += '"';
     std::size_t pos = 0;
@@ -80,9 +123,13 @@ void appendJsonKey(std::string& out, std::string_view key) {
     out += "\": ";
 }
 
+void appendJsonKey(std::string& out, JsonKey key, bool first) {
+    out += first ? key.first() : key.afterComma;
+}
+
 void appendJsonNumber(std::string& out, double value) {
-    char digits[32];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    char digits[jsonNumberRoom];
+    out.append(digits, writeJsonNumber(digits, value));
 }
 
 void appendJsonMember(std::string& out, std::string_view key, double value) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "json_key.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,9 @@ void appendJsonString(std::string& out, std::string_view text);
 
 // `"KEY": ` for a key the program spells itself: printable ASCII that needs no escape.
 void appendJsonKey(std::string& out, std::string_view key);
+
+// The key's prebuilt `, "name": `, without the comma for the first member.
+void appendJsonKey(std::string& out, JsonKey key, bool first);
 
 // The shortest text that reads back as the same double: no rounding, never an exponent for the
 // figures a design gives.

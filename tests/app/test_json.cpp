@@ -2,7 +2,12 @@
 #include "app/json_writer.h"
 #include "app/jsonl_input.h"
 
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -31,12 +36,107 @@ TEST(JsonWriter, EscapesWhatJsonRequiresAndKeepsTheOutputUtf8) {
         {"\xe2\x82", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         {"\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         {"\xed\xa0\x80", "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""},
+        // texts longer than a word, each with one byte to escape or check at some place
+        {"the windings fill 48.3 %", R"("the windings fill 48.3 %")"},
+        {"12345678\"abcdefgh", R"("12345678\"abcdefgh")"},
+        {"1234567\\abcdefgh", R"("1234567\\abcdefgh")"},
+        {"123456789012345\n", R"("123456789012345\n")"},
+        {"1234567890123\x1f", R"("1234567890123\u001f")"},
+        {"reach 53.5 \xc2\xb0"
+         "C at full load",
+         "\"reach 53.5 \xc2\xb0"
+         "C at full load\""},
+        {"reach 53.5 \xb0"
+         "C at full load",
+         "\"reach 53.5 \xef\xbf\xbd"
+         "C at full load\""},
+        {"~~~~~~~~ !#$%&'()*+,-./[]^_`{|}~", R"("~~~~~~~~ !#$%&'()*+,-./[]^_`{|}~")"},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.input);
         std::string out;
         appendJsonString(out, c.input);
         EXPECT_EQ(out, c.expected);
+    }
+}
+
+std::string toChars(double value) {
+    char digits[64];
+    return {digits, std::to_chars(digits, digits + sizeof digits, value).ptr};
+}
+
+std::string written(double value) {
+    std::string out;
+    appendJsonNumber(out, value);
+    return out;
+}
+
+// Byte for byte as to_chars: the golden files hold numbers it wrote.
+TEST(JsonWriter, WritesNumbersAsToCharsDoes) {
+    const std::vector<double> cases = {
+        0,
+        -0.0,
+        1,
+        -1,
+        23,
+        0.7,
+        4.48,
+        1784,
+        10.992,
+        196.11077456068006,
+        0.06684637117124599,
+        0.1,
+        0.2,
+        0.3,
+        1.0 / 3,
+        2.0 / 3,
+        100,
+        1000,
+        10000,
+        100000,
+        120000,
+        1e6,
+        1234567,
+        1e14,
+        99999999999999.9,
+        1e15,
+        1e15 - 1,
+        1e16,
+        123456789012345680.0,
+        1e-5,
+        9.99999e-6,
+        1e-4,
+        0.00123,
+        0.000123,
+        1.5e-7,
+        5e-324,
+        1.7976931348623157e308,
+        2.2250738585072014e-308,
+        0.5,
+        0.25,
+        0.125,
+        1e22,
+        1e23,
+        4.35,
+        8.675,
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN(),
+    };
+    for (const double value : cases) {
+        SCOPED_TRACE(toChars(value));
+        EXPECT_EQ(written(value), toChars(value));
+        EXPECT_EQ(written(-value), toChars(-value));
+    }
+    // Figures of every size: few decimals, full precision, round numbers and powers of ten.
+    std::mt19937_64 random(21);
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-8, 18)(random));
+        const double value = i % 4 == 0   ? std::round(magnitude * 1000) / 1000
+                             : i % 4 == 1 ? std::round(magnitude / 1000) * 1000
+                             : i % 4 == 2 ? std::bit_cast<double>(random() >> 1)
+                                          : magnitude;
+        ASSERT_EQ(written(value), toChars(value)) << std::hexfloat << value;
     }
 }
 
