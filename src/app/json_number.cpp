@@ -1,5 +1,6 @@
 #include "json_number.h"
 
+#include "engine/decimal_digits.h"
 #include "engine/powers_of_ten.h"
 
 #include <bit>
@@ -54,28 +55,6 @@ int digitCount(std::uint64_t digits) {
     return static_cast<int>(guess) + (digits >= integerPowersOfTen[guess] ? 1 : 0);
 }
 
-// The digits right-aligned to end, two at a time.
-void writeDigits(char* end, std::uint64_t digits) {
-    static constexpr char pairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
-    while (digits >= 100) {
-        const std::size_t pair = static_cast<std::size_t>(digits % 100) * 2;
-        digits /= 100;
-        end -= 2;
-        end[0] = pairs[pair];
-        end[1] = pairs[pair + 1];
-    }
-    if (digits >= 10) {
-        const std::size_t pair = static_cast<std::size_t>(digits) * 2;
-        end[-2] = pairs[pair];
-        end[-1] = pairs[pair + 1];
-    } else {
-        end[-1] = static_cast<char>('0' + digits);
-    }
-}
-
 } // namespace
 
 char* writeJsonNumber(char* out, double value) {
@@ -104,14 +83,14 @@ char* writeJsonNumber(char* out, double value) {
         *out++ = '-';
     }
     if (exponent >= 0) {
-        writeDigits(out + length, shortest.digits);
+        writeDecimalDigits(out + length, shortest.digits);
         std::memset(out + length, '0', static_cast<std::size_t>(exponent));
         return out + fixedLength;
     }
     if (-exponent < length) {
         // The digits with room for the point, then the integer digits moved one place left.
         const int integerDigits = length + exponent;
-        writeDigits(out + length + 1, shortest.digits);
+        writeDecimalDigits(out + length + 1, shortest.digits);
         for (int i = 0; i < integerDigits; ++i) {
             out[i] = out[i + 1];
         }
@@ -121,7 +100,7 @@ char* writeJsonNumber(char* out, double value) {
     out[0] = '0';
     out[1] = '.';
     std::memset(out + 2, '0', static_cast<std::size_t>(-exponent - length));
-    writeDigits(out + fixedLength, shortest.digits);
+    writeDecimalDigits(out + fixedLength, shortest.digits);
     return out + fixedLength;
 }
 
