@@ -88,10 +88,18 @@ bool splitAround(const std::string& amount, const std::string& number, std::stri
     return true;
 }
 
+void appendDigit(std::string& out, char digit, const CurrencyLayout& layout) {
+    if (layout.asciiDigits) {
+        out += digit;
+    } else {
+        out += layout.digits[static_cast<std::size_t>(digit - '0')];
+    }
+}
+
 void appendGroupedInteger(std::string& out, std::string_view digits, const CurrencyLayout& layout) {
     const auto count = static_cast<int>(digits.size());
     for (int i = 0; i < count; ++i) {
-        out += layout.digits[static_cast<std::size_t>(digits[static_cast<std::size_t>(i)] - '0')];
+        appendDigit(out, digits[static_cast<std::size_t>(i)], layout);
         // A separator stands where a group ends, with enough digits before it.
         const int before = i + 1;
         const int rest = count - before;
@@ -118,7 +126,9 @@ std::optional<CurrencyLayout> learnCurrencyLayout(const QLocale& locale, int dec
                        ? std::string()
                        : utf8(locale.groupSeparator());
     for (int digit = 0; digit < 10; ++digit) {
-        layout.digits[static_cast<std::size_t>(digit)] = utf8(locale.toString(digit));
+        std::string& text = layout.digits[static_cast<std::size_t>(digit)];
+        text = utf8(locale.toString(digit));
+        layout.asciiDigits = layout.asciiDigits && text == std::string(1, static_cast<char>('0' + digit));
     }
     if (!learnGrouping(locale, layout)) {
         return std::nullopt;
@@ -131,8 +141,7 @@ std::optional<CurrencyLayout> learnCurrencyLayout(const QLocale& locale, int dec
         return std::nullopt;
     }
     for (const double probe : probes) {
-        const double amount = roundHalfAway(probe, decimals);
-        if (writeCurrency(layout, amount) != utf8(locale.toCurrencyString(amount))) {
+        if (writeCurrency(layout, probe) != utf8(locale.toCurrencyString(roundHalfAway(probe, decimals)))) {
             return std::nullopt;
         }
     }
@@ -154,7 +163,7 @@ std::optional<std::string> writeCurrency(const CurrencyLayout& layout, double am
     if (pointAt != std::string_view::npos) {
         out += layout.decimal;
         for (const char digit : number.substr(pointAt + 1)) {
-            out += layout.digits[static_cast<std::size_t>(digit - '0')];
+            appendDigit(out, digit, layout);
         }
     }
     out += negative ? layout.negativeSuffix : layout.suffix;

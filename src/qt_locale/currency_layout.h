@@ -15,6 +15,7 @@ struct CurrencyLayout {
     std::string negativePrefix;
     std::string negativeSuffix;
     std::array<std::string, 10> digits; // the locale's own, such as "٠" to "٩"
+    bool asciiDigits = true;            // "0" to "9"
     std::string decimal;
     std::string group; // none when the locale does not group
     int groupSize = 3; // the digits in the group next to the separator
@@ -27,8 +28,9 @@ struct CurrencyLayout {
 // none for a locale it cannot describe.
 std::optional<CurrencyLayout> learnCurrencyLayout(const QLocale& locale, int decimals);
 
-// The amount, already rounded to the layout's decimals, as the locale writes it. Amounts from
-// 10^13 on are left to Qt, where 15 significant digits no longer hold every cent.
+// The amount rounded to the layout's decimals (halves away from zero, as roundHalfAway rounds)
+// as the locale writes it. Amounts from 10^13 on are left to Qt, where 15 significant digits no
+// longer hold every cent.
 std::optional<std::string> writeCurrency(const CurrencyLayout& layout, double amount);
 
 } // namespace coilwise

@@ -55,13 +55,12 @@ std::optional<QtLocale> QtLocale::forName(const QString& name) {
 }
 
 std::string QtLocale::formatCurrency(double amount) const {
-    const double rounded = roundCurrency(amount);
     if (currency_) {
-        if (std::optional<std::string> written = writeCurrency(*currency_, rounded)) {
+        if (std::optional<std::string> written = writeCurrency(*currency_, amount)) {
             return *std::move(written);
         }
     }
-    return utf8(locale_.toCurrencyString(rounded));
+    return utf8(locale_.toCurrencyString(roundCurrency(amount)));
 }
 
 double QtLocale::roundCurrency(double amount) const {
