@@ -37,70 +37,47 @@ bool plainByte(unsigned char byte) {
     return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
 }
 
-// Printable ASCII other than a quote or backslash, looked at eight bytes at a time: a byte of the
-// word is flagged by its top bit when it has that bit itself, lies below 0x20, or equals one of
-// the two (a byte minus a value it is not below keeps its top bit clear).
-bool plainAscii(std::string_view text) {
+// The first byte from pos on that is not printable ASCII or is a quote or backslash, looked for
+// eight bytes at a time: a byte of the word is flagged by its top bit when it has that bit itself,
+// lies below 0x20, or equals one of the two (a byte minus a value it is not below keeps its top
+// bit clear). A word may flag a plain byte after a flagged one; the bytes are then looked at
+// one by one.
+std::size_t nextSpecial(std::string_view text, std::size_t pos) {
     constexpr std::uint64_t ones = 0x0101010101010101;
     constexpr std::uint64_t tops = 0x8080808080808080;
     const auto zeroByte = [](std::uint64_t word) {
         return (word - ones) & ~word & tops;
     };
-    std::size_t pos = 0;
     for (; pos + 8 <= text.size(); pos += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, text.data() + pos, sizeof word);
         const std::uint64_t flagged = (word & tops) | ((word - ones * 0x20) & ~word & tops) |
                                       zeroByte(word ^ (ones * '"')) | zeroByte(word ^ (ones * '\\'));
         if (flagged != 0) {
-            return false;
+            break;
         }
     }
-    for (; pos < text.size(); ++pos) {
-        if (!plainByte(static_cast<unsigned char>(text[pos]))) {
-            return false;
-        }
+    while (pos < text.size() && plainByte(static_cast<unsigned char>(text[pos]))) {
+        ++pos;
     }
-    return true;
+    return pos;
 }
 
 } // namespace
 
 void appendJsonString(std::string& out, std::string_view text) {
-    // Nearly every text the program writes, copied in one go with its quotes.
-    if (plainAscii(text)) {
-        const std::size_t at = out.size();
-        out.resize(at + text.size() + 2);
-        char* const start = out.data() + at;
-        start[0] = '"';
-        std::memcpy(start + 1, text.data(), text.size());
-        start[text.size() + 1] = '"';
-        return;
-    }
     static constexpr char hex[] = "0123456789abcdef";
     out += '"';
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        // Runs of bytes that need no escape are copied at once.
-        const std::size_t start = pos;
-        while (pos < text.size()) {
-            const auto byte = static_cast<unsigned char>(text[pos]);
-            if (byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\') {
-                ++pos;
-                continue;
-            }
-            const std::size_t length = byte < 0x80 ? 0 : utf8SequenceLength(text, pos);
-            if (length == 0) {
-                break;
-            }
-            pos += length;
-        }
-        out.append(text.substr(start, pos - start));
-        if (pos == text.size()) {
-            break;
-        }
+    // Runs of bytes that need no escape, well-formed UTF-8 included, are copied at once.
+    std::size_t start = 0;
+    for (std::size_t pos = nextSpecial(text, 0); pos < text.size(); pos = nextSpecial(text, pos)) {
         const char c = text[pos];
         const auto byte = static_cast<unsigned char>(c);
+        if (const std::size_t length = byte < 0x80 ? 0 : utf8SequenceLength(text, pos)) {
+            pos += length;
+            continue;
+        }
+        out.append(text.substr(start, pos - start));
         if (const char* escape = shortEscape(c)) {
             out += escape;
         } else if (byte < 0x20) {
@@ -110,8 +87,10 @@ void appendJsonString(std::string& out, std::string_view text) {
         } else {
             out += "\xEF\xBF\xBD"; // U+FFFD for a byte that starts no UTF-8 sequence
         }
-        ++pos;
+        start = pos + 1;
+        pos = start;
     }
+    out.append(text.substr(start));
     out += '"';
 }
 

@@ -62,14 +62,20 @@ void appendFields(std::string& out, const MemoryWindow& window) {
         const auto field = static_cast<Field>(f);
         out += fieldOpenings()[static_cast<std::size_t>(f)];
         if (!isRowField(field)) {
-            appendJsonString(out, window.text({field}));
+            appendJsonString(out, window.shownText({field}));
             continue;
         }
         for (int row = 1; row <= rowCount; ++row) {
+            const std::string& text = window.shownText({field, row});
+            // Rows not in use are empty: their separator and text in one copy.
+            if (text.empty()) {
+                out += row > 1 ? std::string_view(R"(, "")") : std::string_view(R"("")");
+                continue;
+            }
             if (row > 1) {
                 out += ", ";
             }
-            appendJsonString(out, window.text({field, row}));
+            appendJsonString(out, text);
         }
         out += ']';
     }
