@@ -1,9 +1,11 @@
 #include "construction_json.h"
 
+#include "json_key.h"
 #include "json_writer.h"
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace coilwise {
 
@@ -17,10 +19,7 @@ public:
     JsonObject(const JsonObject&) = delete;
     JsonObject& operator=(const JsonObject&) = delete;
 
-    void number(JsonKey key, double value) {
-        name(key);
-        appendJsonNumber(out_, value);
-    }
+    void number(JsonKey key, double value) { appendJsonNumber(out_, nextKey(key), value); }
     void number(JsonKey key, const std::optional<double>& value) {
         if (value) {
             number(key, *value);
@@ -29,17 +28,15 @@ public:
             out_ += "null";
         }
     }
-    void text(JsonKey key, std::string_view value) {
-        name(key);
-        appendJsonString(out_, value);
-    }
+    void text(JsonKey key, std::string_view value) { appendJsonString(out_, nextKey(key), value); }
     // The caller writes the value after this.
-    void name(JsonKey key) {
-        appendJsonKey(out_, key, first_);
-        first_ = false;
-    }
+    void name(JsonKey key) { out_ += nextKey(key); }
 
 private:
+    std::string_view nextKey(JsonKey key) {
+        return std::exchange(first_, false) ? key.first() : key.afterComma;
+    }
+
     std::string& out_;
     bool first_ = true;
 };

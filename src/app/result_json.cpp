@@ -60,22 +60,13 @@ const std::array<std::string, fieldCount>& fieldOpenings() {
 void appendFields(std::string& out, const MemoryWindow& window) {
     for (int f = 0; f < fieldCount; ++f) {
         const auto field = static_cast<Field>(f);
-        out += fieldOpenings()[static_cast<std::size_t>(f)];
+        const std::string_view opening = fieldOpenings()[static_cast<std::size_t>(f)];
         if (!isRowField(field)) {
-            appendJsonString(out, window.shownText({field}));
+            appendJsonString(out, opening, window.shownText({field}));
             continue;
         }
         for (int row = 1; row <= rowCount; ++row) {
-            const std::string& text = window.shownText({field, row});
-            // Rows not in use are empty: their separator and text in one copy.
-            if (text.empty()) {
-                out += row > 1 ? std::string_view(R"(, "")") : std::string_view(R"("")");
-                continue;
-            }
-            if (row > 1) {
-                out += ", ";
-            }
-            appendJsonString(out, text);
+            appendJsonString(out, row > 1 ? std::string_view(", ") : opening, window.shownText({field, row}));
         }
         out += ']';
     }
