@@ -1,12 +1,12 @@
 # Set-up, build and run in one step on a fresh Debian 12 machine.
 #   make run    start Coilwise
 #   make test   run every test
-PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev libfmt-dev \
             clang libclang-rt-14-dev xvfb xauth xdotool x11-utils fonts-liberation2 poppler-utils \
-            desktop-file-utils dpkg-dev clang-format lintian help2man appstream
+            desktop-file-utils dpkg-dev clang-format lintian help2man appstream valgrind
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test sanitize fuzz fuzz-long fuzz-build fuzz-run bench package deps release
+.PHONY: run test sanitize fuzz fuzz-long fuzz-build fuzz-run bench bench-instructions package deps release
 run: release
 	./build/release/src/app/coilwise
 
@@ -50,6 +50,10 @@ fuzz-run:
 
 bench: release
 	./build/release/bench/coilwise_bench
+
+# Instructions per design under callgrind: exact, so a change compares on a busy machine too.
+bench-instructions: release
+	cmake --build --preset release --target bench_instructions
 
 # A Debian package of the release build, in build/release.
 package: release

@@ -9,16 +9,7 @@ namespace {
 // The whole table for a design of five secondaries, as the window recomputes it after a change.
 void alternativesTable(benchmark::State& state) {
     const FixedLocale locale = FixedLocale::point();
-    DesignInput typed;
-    typed.primary = largestCore.primary;
-    for (std::size_t i = 0; i < largestCore.secondaries.size(); ++i) {
-        typed.volts[i] = largestCore.secondaries[i].first;
-        typed.amps[i] = largestCore.secondaries[i].second;
-    }
-    typed.frequency = 50;
-    typed.service = largestCore.service;
-    typed.ironPrice = largestCore.ironPrice;
-    typed.copperPrice = largestCore.copperPrice;
+    const DesignInput typed = benchInput(largestCore);
     const std::vector<ChosenCore> own{*chosenCore(25, 40), *chosenCore(70, 70)};
     for (auto _ : state) {
         const AlternativesTable table = alternatives(typed, locale, own);

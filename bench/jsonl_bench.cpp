@@ -9,29 +9,9 @@
 namespace coilwise {
 namespace {
 
-std::string jsonLine(const BenchDesign& design) {
-    std::string volts;
-    std::string amps;
-    for (const auto& [v, a] : design.secondaries) {
-        volts += volts.empty() ? "" : ", ";
-        amps += amps.empty() ? "" : ", ";
-        appendJsonString(volts, v);
-        appendJsonString(amps, a);
-    }
-    std::string line = R"({"labvpri": )";
-    appendJsonString(line, design.primary);
-    return line + R"(, "labvsec": [)" + volts + R"(], "labisec": [)" + amps + R"(], "frec": 50, "tiserv": )" +
-           std::to_string(design.service) + R"(, "costofe": )" + std::to_string(design.ironPrice) +
-           R"(, "costocu": )" + std::to_string(design.copperPrice) + "}\n";
-}
-
 void jsonLines(benchmark::State& state) {
     constexpr int lines = 1000;
-    const BenchDesign* designs[] = {&deeperStack, &endToEnd, &largestCore};
-    std::string input;
-    for (int i = 0; i < lines; ++i) {
-        input += jsonLine(*designs[i % 3]);
-    }
+    const std::string input = jsonLinesInput(lines);
     const FixedLocale locale = FixedLocale::point();
     const DesignInput defaults = defaultDesign();
 

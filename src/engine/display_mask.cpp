@@ -1,5 +1,6 @@
 #include "display_mask.h"
 
+#include "decimal_digits.h"
 #include "exact_decimal.h"
 #include "powers_of_ten.h"
 #include "significant_digits.h"
@@ -55,7 +56,8 @@ RoundedDecimal roundDecimal(double value, int decimals) {
     if (decimals >= 0 && decimals <= significantDigitCount) {
         const double scaled = std::fabs(value) * exactPowersOfTen[static_cast<std::size_t>(decimals)];
         if (scaled < 1e13) {
-            const double whole = std::floor(scaled);
+            // The cast is floor for a positive value, and exact below 2^53.
+            const double whole = static_cast<double>(static_cast<std::uint64_t>(scaled));
             const double fraction = scaled - whole;
             if (std::fabs(fraction - 0.5) > 1e-13 * scaled) {
                 const std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
@@ -112,7 +114,8 @@ std::string formatMask(double value, DisplayMask mask, const Locale& locale) {
     // rounded digits and the zeros their exponent stands for, with zeros in front up to the
     // decimals and up to the mask's integer digits that are always shown.
     const auto trailingZeros = static_cast<std::size_t>(rounded.exponent + static_cast<int>(decimals));
-    const std::size_t significantSize = decimalDigitCount(rounded.digits) + trailingZeros;
+    const std::size_t length = decimalDigitCount(rounded.digits);
+    const std::size_t significantSize = length + trailingZeros;
     const std::size_t integerSize =
         std::max(significantSize > decimals ? significantSize - decimals : 0, minimumIntegerDigits);
     const std::size_t digitCount = integerSize + decimals;
@@ -124,14 +127,19 @@ std::string formatMask(double value, DisplayMask mask, const Locale& locale) {
     if (rounded.negative) {
         out[0] = '-';
     }
-    // The rounded digits from the last one leftwards, before the trailing zeros already in place;
-    // those after the integer digits stand right of the separator.
+    // The rounded digits end before the trailing zeros already in place: those right of the
+    // separator end the text, the rest end where the integer digits' own zeros begin. Zeros in
+    // front are in place too.
     char* const digitsStart = out.data() + sign;
-    std::size_t position = digitCount - trailingZeros;
-    for (std::uint64_t rest = rounded.digits; rest != 0; rest /= 10) {
-        --position;
-        digitsStart[position + (position >= integerSize ? separator.size() : 0)] =
-            static_cast<char>('0' + rest % 10);
+    const std::size_t fractionDigits =
+        std::min(length, decimals > trailingZeros ? decimals - trailingZeros : 0);
+    const std::uint64_t unit = integerPowersOfTen[fractionDigits];
+    if (fractionDigits > 0) {
+        writeDecimalDigits(out.data() + out.size() - trailingZeros, rounded.digits % unit);
+    }
+    if (length > fractionDigits) {
+        const std::size_t integerZeros = trailingZeros > decimals ? trailingZeros - decimals : 0;
+        writeDecimalDigits(digitsStart + integerSize - integerZeros, rounded.digits / unit);
     }
     std::copy(separator.begin(), separator.end(), digitsStart + integerSize);
     return out;

@@ -18,6 +18,8 @@ public:
     MemoryWindow(DesignRecord& record, const Locale& locale) : record_(record), locale_(locale) {}
 
     std::string text(FieldRef ref) const override { return slot(ref); }
+    // The same without a copy, for writing every field out.
+    const std::string& shownText(FieldRef ref) const { return slot(ref); }
     void setText(FieldRef ref, const std::string& text) override;
     void setFocus(FieldRef ref) override { focus_ = ref; }
     void beep() override { ++beeps_; }

@@ -39,7 +39,8 @@ QtLocale::QtLocale(const QLocale& locale)
       // The C locale is set to write numbers without grouping; reading them must agree.
       group_(locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? std::string()
                                                                           : utf8(locale.groupSeparator())),
-      symbol_(utf8(locale.currencySymbol())), currencyDecimals_(currencyDecimals(locale)) {}
+      symbol_(utf8(locale.currencySymbol())), currencyDecimals_(currencyDecimals(locale)),
+      currency_(learnCurrencyLayout(locale, currencyDecimals_)) {}
 
 std::optional<QtLocale> QtLocale::forName(const QString& name) {
     if (name.isEmpty()) {
@@ -54,6 +55,11 @@ std::optional<QtLocale> QtLocale::forName(const QString& name) {
 }
 
 std::string QtLocale::formatCurrency(double amount) const {
+    if (currency_) {
+        if (std::optional<std::string> written = writeCurrency(*currency_, amount)) {
+            return *std::move(written);
+        }
+    }
     return utf8(locale_.toCurrencyString(roundCurrency(amount)));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "currency_layout.h"
 #include "engine/locale.h"
 
 #include <QLocale>
@@ -23,12 +24,16 @@ public:
     std::string formatCurrency(double amount) const override;
     double roundCurrency(double amount) const override;
 
+    // Whether amounts are written from the layout learned of Qt, rather than by Qt each time.
+    bool writesCurrencyItself() const { return currency_.has_value(); }
+
 private:
     QLocale locale_;
     std::string decimal_;
     std::string group_;
     std::string symbol_;
     int currencyDecimals_ = 0;
+    std::optional<CurrencyLayout> currency_;
 };
 
 } // namespace coilwise

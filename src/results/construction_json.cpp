@@ -1,9 +1,11 @@
 #include "construction_json.h"
 
+#include "json_key.h"
 #include "json_writer.h"
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace coilwise {
 
@@ -17,11 +19,8 @@ public:
     JsonObject(const JsonObject&) = delete;
     JsonObject& operator=(const JsonObject&) = delete;
 
-    void number(std::string_view key, double value) {
-        name(key);
-        appendJsonNumber(out_, value);
-    }
-    void number(std::string_view key, const std::optional<double>& value) {
+    void number(JsonKey key, double value) { appendJsonNumber(out_, nextKey(key), value); }
+    void number(JsonKey key, const std::optional<double>& value) {
         if (value) {
             number(key, *value);
         } else {
@@ -29,18 +28,15 @@ public:
             out_ += "null";
         }
     }
-    void text(std::string_view key, std::string_view value) {
-        name(key);
-        appendJsonString(out_, value);
-    }
+    void text(JsonKey key, std::string_view value) { appendJsonString(out_, nextKey(key), value); }
     // The caller writes the value after this.
-    void name(std::string_view key) {
-        out_ += first_ ? "" : ", ";
-        first_ = false;
-        appendJsonKey(out_, key);
-    }
+    void name(JsonKey key) { out_ += nextKey(key); }
 
 private:
+    std::string_view nextKey(JsonKey key) {
+        return std::exchange(first_, false) ? key.first() : key.afterComma;
+    }
+
     std::string& out_;
     bool first_ = true;
 };
@@ -59,42 +55,42 @@ void appendArray(std::string& out, const Items& items, Write write) {
 
 void appendCore(std::string& out, const CoreSheet& core) {
     JsonObject o(out);
-    o.text("designation", core.designation);
-    o.number("tongue_mm", core.tongueMm);
-    o.number("stack_mm", core.stackMm);
-    o.number("window_width_mm", core.windowWidthMm);
-    o.number("window_height_mm", core.windowHeightMm);
-    o.number("laminations", core.laminations);
-    o.number("flux_density_t", core.fluxDensityT);
-    o.number("current_density_a_per_mm2", core.currentDensityAPerMm2);
-    o.number("window_fill_percent", core.windowFillPercent);
-    o.number("radial_build_mm", core.radialBuildMm);
-    o.number("radial_space_mm", core.radialSpaceMm);
+    o.text("designation"_key, core.designation);
+    o.number("tongue_mm"_key, core.tongueMm);
+    o.number("stack_mm"_key, core.stackMm);
+    o.number("window_width_mm"_key, core.windowWidthMm);
+    o.number("window_height_mm"_key, core.windowHeightMm);
+    o.number("laminations"_key, core.laminations);
+    o.number("flux_density_t"_key, core.fluxDensityT);
+    o.number("current_density_a_per_mm2"_key, core.currentDensityAPerMm2);
+    o.number("window_fill_percent"_key, core.windowFillPercent);
+    o.number("radial_build_mm"_key, core.radialBuildMm);
+    o.number("radial_space_mm"_key, core.radialSpaceMm);
 }
 
 void appendWinding(std::string& out, const WindingSheet& w) {
     JsonObject o(out);
-    o.text("winding", w.winding);
-    o.number("wire_mm", w.wireMm);
+    o.text("winding"_key, w.winding);
+    o.number("wire_mm"_key, w.wireMm);
     if (w.strands > 1) {
-        o.number("strands", w.strands);
+        o.number("strands"_key, w.strands);
     }
-    o.number("awg", w.awg);
-    o.number("turns", w.turns);
-    o.number("layers", w.layers);
-    o.number("turns_per_layer", w.turnsPerLayer);
-    o.number("build_mm", w.buildMm);
-    o.number("mean_turn_cm", w.meanTurnCm);
-    o.number("length_m", w.lengthM);
-    o.number("order_length_m", w.orderLengthM);
-    o.number("mass_g", w.massG);
-    o.number("ohms_20c", w.ohms20C);
-    o.number("ohms_hot", w.ohmsHot);
+    o.number("awg"_key, w.awg);
+    o.number("turns"_key, w.turns);
+    o.number("layers"_key, w.layers);
+    o.number("turns_per_layer"_key, w.turnsPerLayer);
+    o.number("build_mm"_key, w.buildMm);
+    o.number("mean_turn_cm"_key, w.meanTurnCm);
+    o.number("length_m"_key, w.lengthM);
+    o.number("order_length_m"_key, w.orderLengthM);
+    o.number("mass_g"_key, w.massG);
+    o.number("ohms_20c"_key, w.ohms20C);
+    o.number("ohms_hot"_key, w.ohmsHot);
     if (w.noLoadRisePercent) {
-        o.number("no_load_rise_percent", *w.noLoadRisePercent);
+        o.number("no_load_rise_percent"_key, *w.noLoadRisePercent);
     }
     if (w.shortCircuitA) {
-        o.number("short_circuit_a", *w.shortCircuitA);
+        o.number("short_circuit_a"_key, *w.shortCircuitA);
     }
 }
 
@@ -105,38 +101,38 @@ void appendConstructionJson(std::string& out, const ConstructionSheet& sheet,
     out += R"(, "construction": )";
     {
         JsonObject construction(out);
-        construction.name("core");
+        construction.name("core"_key);
         appendCore(out, sheet.core);
-        construction.name("windings");
+        construction.name("windings"_key);
         appendArray(out, sheet.windings, [&](const WindingSheet& w) { appendWinding(out, w); });
-        construction.name("wire_to_order");
+        construction.name("wire_to_order"_key);
         appendArray(out, sheet.wireToOrder, [&](const WireOrder& wire) {
             JsonObject o(out);
-            o.number("wire_mm", wire.wireMm);
-            o.number("length_m", wire.lengthM);
-            o.number("mass_g", wire.massG);
+            o.number("wire_mm"_key, wire.wireMm);
+            o.number("length_m"_key, wire.lengthM);
+            o.number("mass_g"_key, wire.massG);
         });
-        construction.name("thermal");
+        construction.name("thermal"_key);
         {
             JsonObject o(out);
-            o.number("temperature_rise_k", sheet.thermal.temperatureRiseK);
-            o.number("winding_temperature_c", sheet.thermal.windingTemperatureC);
-            o.text("insulation_class", sheet.thermal.insulationClass);
+            o.number("temperature_rise_k"_key, sheet.thermal.temperatureRiseK);
+            o.number("winding_temperature_c"_key, sheet.thermal.windingTemperatureC);
+            o.text("insulation_class"_key, sheet.thermal.insulationClass);
         }
-        construction.name("primary");
+        construction.name("primary"_key);
         {
             JsonObject o(out);
-            o.number("current_a", sheet.primary.currentA);
-            o.number("fuse_a", sheet.primary.fuseA);
-            o.number("inrush_peak_a", sheet.primary.inrushPeakA);
+            o.number("current_a"_key, sheet.primary.currentA);
+            o.number("fuse_a"_key, sheet.primary.fuseA);
+            o.number("inrush_peak_a"_key, sheet.primary.inrushPeakA);
         }
     }
     out += R"(, "checks": )";
     appendArray(out, checks, [&](const Check& c) {
         JsonObject o(out);
-        o.text("check", c.check);
-        o.text("status", checkStatusName(c.status));
-        o.text("message", c.message);
+        o.text("check"_key, c.check);
+        o.text("status"_key, checkStatusName(c.status));
+        o.text("message"_key, c.message);
     });
 }
 

@@ -8,6 +8,8 @@ namespace coilwise {
 // The text as a JSON string literal, quotes included. Quotes, backslashes and control characters
 // are escaped; bytes that are not UTF-8 become U+FFFD so that the output is always valid JSON.
 void appendJsonString(std::string& out, std::string_view text);
+// The same after `prefix` (a key, a separator), in one copy where they fit.
+void appendJsonString(std::string& out, std::string_view prefix, std::string_view text);
 
 // `"KEY": ` for a key the program spells itself: printable ASCII that needs no escape.
 void appendJsonKey(std::string& out, std::string_view key);
@@ -15,6 +17,7 @@ void appendJsonKey(std::string& out, std::string_view key);
 // The shortest text that reads back as the same double: no rounding, never an exponent for the
 // figures a design gives.
 void appendJsonNumber(std::string& out, double value);
+void appendJsonNumber(std::string& out, std::string_view prefix, double value);
 
 // ", "KEY": VALUE", for an object whose first member is already written.
 void appendJsonMember(std::string& out, std::string_view key, double value);

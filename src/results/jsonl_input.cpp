@@ -1,14 +1,17 @@
 #include "jsonl_input.h"
 
 #include "engine/price.h"
-#include "json_reader.h"
+#include "json_fault.h"
 
 #include <cmath>
 #include <limits>
+#include <simdjson.h>
 
 namespace coilwise {
 
 namespace {
+
+using simdjson::dom::element;
 
 // Thrown within this file only, to leave the member being read at its first fault.
 struct BadMember {
@@ -19,44 +22,46 @@ struct BadMember {
     throw BadMember{'"' + std::string(key) + "\" must be " + std::string(what)};
 }
 
-std::string text(std::string_view key, const JsonValue& value) {
-    const std::string* string = value.as<std::string>();
-    if (!string) {
+std::string text(std::string_view key, element value) {
+    std::string_view string;
+    if (value.get_string().get(string)) {
         refuse(key, "a string");
     }
-    return *string;
+    return std::string(string);
 }
 
-void rows(std::string_view key, const JsonValue& value, std::array<std::string, rowCount>& texts) {
-    const JsonValue::Array* array = value.as<JsonValue::Array>();
-    if (!array || array->size() > texts.size()) {
+void rows(std::string_view key, element value, std::array<std::string, rowCount>& texts) {
+    simdjson::dom::array array;
+    if (value.get_array().get(array) || array.size() > texts.size()) {
         refuse(key, "an array of at most 5 strings");
     }
     texts = {};
-    for (std::size_t i = 0; i < array->size(); ++i) {
-        texts[i] = text(key, (*array)[i]);
+    std::size_t i = 0;
+    for (const element item : array) {
+        texts[i++] = text(key, item);
     }
 }
 
 // The engine itself refuses settings out of its range; here only what the record can hold.
-std::int16_t whole(std::string_view key, const JsonValue& value) {
-    const double* number = value.as<double>();
-    if (!number || *number != std::trunc(*number) || *number < std::numeric_limits<std::int16_t>::min() ||
-        *number > std::numeric_limits<std::int16_t>::max()) {
+std::int16_t whole(std::string_view key, element value) {
+    double number = 0;
+    if (value.get_double().get(number) || number != std::trunc(number) ||
+        number < std::numeric_limits<std::int16_t>::min() ||
+        number > std::numeric_limits<std::int16_t>::max()) {
         refuse(key, "a whole number");
     }
-    return static_cast<std::int16_t>(*number);
+    return static_cast<std::int16_t>(number);
 }
 
-double price(std::string_view key, const JsonValue& value) {
-    const double* number = value.as<double>();
-    if (!number || !isPriceInRange(*number)) {
+double price(std::string_view key, element value) {
+    double number = 0;
+    if (value.get_double().get(number) || !isPriceInRange(number)) {
         refuse(key, "a number from 0 to 1000000000");
     }
-    return *number;
+    return number;
 }
 
-void apply(const std::string& key, const JsonValue& value, DesignInput& design) {
+void apply(std::string_view key, element value, DesignInput& design) {
     if (key == "labvpri") {
         design.primary = text(key, value);
     } else if (key == "labvsec") {
@@ -73,27 +78,39 @@ void apply(const std::string& key, const JsonValue& value, DesignInput& design) 
         design.copperPrice = price(key, value);
     } else {
         // A misspelt key would otherwise pass for an empty field.
-        throw BadMember{"unknown key \"" + key + '"'};
+        throw BadMember{"unknown key \"" + std::string(key) + '"'};
     }
+}
+
+// One parser for every line a thread reads, so that its buffers are allocated once: they grow
+// with the longest line, and the depth limit is set at the first.
+simdjson::simdjson_result<simdjson::dom::element> parseLine(std::string_view line) {
+    thread_local simdjson::dom::parser parser;
+    if (parser.max_depth() != maxJsonDepth) {
+        if (const auto error = parser.allocate(line.size(), maxJsonDepth)) {
+            return error;
+        }
+    }
+    return parser.parse(line.data(), line.size());
 }
 
 } // namespace
 
 std::variant<DesignInput, std::string> designFromJsonLine(std::string_view line,
                                                           const DesignInput& defaults) {
-    std::variant<JsonValue, JsonError> parsed = parseJson(line);
-    if (const JsonError* error = std::get_if<JsonError>(&parsed)) {
-        return error->reason + " at column " + std::to_string(error->column);
+    element root;
+    if (const auto error = parseLine(line).get(root)) {
+        return jsonFault(line, error);
     }
-    const JsonValue::Object* object = std::get<JsonValue>(parsed).as<JsonValue::Object>();
-    if (!object) {
+    simdjson::dom::object object;
+    if (root.get_object().get(object)) {
         return std::string("not a JSON object");
     }
     DesignInput design;
     design.frequency = defaults.frequency;
     design.service = defaults.service;
     try {
-        for (const auto& [key, value] : *object) {
+        for (const auto [key, value] : object) {
             apply(key, value, design);
         }
     } catch (const BadMember& bad) {

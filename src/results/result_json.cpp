@@ -3,7 +3,9 @@
 #include "construction_json.h"
 #include "json_writer.h"
 
+#include <array>
 #include <charconv>
+#include <string>
 
 namespace coilwise {
 
@@ -41,24 +43,30 @@ void appendMessage(std::string& out, const std::vector<std::string>& messages) {
     out += ']';
 }
 
+// What comes before each field's value, spelled once: `{"labvpri": `, `, "labvsec": [` ...
+const std::array<std::string, fieldCount>& fieldOpenings() {
+    static const std::array<std::string, fieldCount> openings = [] {
+        std::array<std::string, fieldCount> made;
+        for (std::size_t f = 0; f < made.size(); ++f) {
+            const auto field = static_cast<Field>(f);
+            made[f] = (f == 0 ? "{\"" : ", \"") + std::string(fieldName(field)) +
+                      (isRowField(field) ? "\": [" : "\": ");
+        }
+        return made;
+    }();
+    return openings;
+}
+
 void appendFields(std::string& out, const MemoryWindow& window) {
-    out += '{';
     for (int f = 0; f < fieldCount; ++f) {
         const auto field = static_cast<Field>(f);
-        if (f > 0) {
-            out += ", ";
-        }
-        appendJsonKey(out, fieldName(field));
+        const std::string_view opening = fieldOpenings()[static_cast<std::size_t>(f)];
         if (!isRowField(field)) {
-            appendJsonString(out, window.text({field}));
+            appendJsonString(out, opening, window.shownText({field}));
             continue;
         }
-        out += '[';
         for (int row = 1; row <= rowCount; ++row) {
-            if (row > 1) {
-                out += ", ";
-            }
-            appendJsonString(out, window.text({field, row}));
+            appendJsonString(out, row > 1 ? std::string_view(", ") : opening, window.shownText({field, row}));
         }
         out += ']';
     }

@@ -69,6 +69,52 @@ TEST(QtLocale, RoundsAsTheCurrencyShows) {
     }
 }
 
+// The layout learned once writes every amount as Qt itself does, in every locale Qt has.
+TEST(QtLocale, WritesAmountsAsQtDoesInEveryLocale) {
+    const double amounts[] = {0,
+                              0.004,
+                              -0.004,
+                              0.005,
+                              -0.005,
+                              0.01,
+                              0.125,
+                              2.675,
+                              -1.005,
+                              2.5,
+                              -2.5,
+                              0.5,
+                              1,
+                              -1,
+                              12.34,
+                              999.995,
+                              1000,
+                              -1000,
+                              9999.5,
+                              12345.678,
+                              -54321.099,
+                              100000,
+                              1234567.891,
+                              -1234567.891,
+                              9876543210.5,
+                              -12345678901.23,
+                              99999999999.99,
+                              1e12,
+                              123456789012.345,
+                              -987654321098.76};
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 100);
+    for (const QLocale& qt : locales) {
+        SCOPED_TRACE(qt.name().toStdString());
+        const QtLocale locale(qt);
+        EXPECT_TRUE(locale.writesCurrencyItself());
+        for (const double amount : amounts) {
+            const QString expected = qt.toCurrencyString(locale.roundCurrency(amount));
+            ASSERT_EQ(locale.formatCurrency(amount), expected.toStdString()) << amount;
+        }
+    }
+}
+
 TEST(QtLocale, KnowsWhichNamesItCanUse) {
     for (const char* known : {"", "C", "POSIX", "C.UTF-8", "de_DE", "de_DE.UTF-8", "fr"}) {
         EXPECT_TRUE(QtLocale::forName(QString::fromUtf8(known)).has_value()) << known;

@@ -23,14 +23,13 @@ std::vector<std::string> with(std::string command, std::vector<std::string> args
     return args;
 }
 
-std::string text(const JsonValue& value) {
-    const std::string* string = value.as<std::string>();
-    return string ? *string : "<not a string>";
+std::string text(JsonElement value) {
+    return ResultLine::textOf(value);
 }
 
-bool flag(const JsonValue& object, std::string_view key) {
-    const bool* value = ResultLine::member(object, key).as<bool>();
-    return value && *value;
+bool flag(JsonElement object, std::string_view key) {
+    bool value = false;
+    return !ResultLine::member(object, key).get_bool().get(value) && value;
 }
 
 TEST(AlternativesCommand, OneJsonObjectPerCoreWithItsWholeResult) {
@@ -43,7 +42,7 @@ TEST(AlternativesCommand, OneJsonObjectPerCoreWithItsWholeResult) {
     bool fittingDone = false;
     for (const std::string& line : lines) {
         const ResultLine row(line);
-        const JsonValue& result = row.at("result");
+        const JsonElement result = row.at("result");
         const bool fits = flag(row.root(), "fits");
         EXPECT_FALSE(fits && fittingDone)
             << "a core that fits below one that does not: " << line.substr(0, 80);
@@ -53,8 +52,8 @@ TEST(AlternativesCommand, OneJsonObjectPerCoreWithItsWholeResult) {
             ++chosen;
             EXPECT_EQ(text(row.at("core")), "EI 69 \xc3\x97 23");
             EXPECT_EQ(text(ResultLine::member(ResultLine::member(result, "fields"), "labpesotot")), "709");
-            EXPECT_NE(ResultLine::member(result, "construction").as<JsonValue::Object>(), nullptr);
-            EXPECT_NE(ResultLine::member(result, "checks").as<JsonValue::Array>(), nullptr);
+            EXPECT_TRUE(ResultLine::member(result, "construction").is_object());
+            EXPECT_TRUE(ResultLine::member(result, "checks").is_array());
         }
     }
     EXPECT_EQ(chosen, 1);
@@ -90,14 +89,8 @@ const ResultLine* calculatesRow(const std::vector<ResultLine>& rows) {
 
 // The text of field "name" (row 0) or "name(row)" of a row's whole result.
 std::string resultField(const ResultLine& row, std::string_view name, int r = 0) {
-    const JsonValue& value = ResultLine::member(ResultLine::member(row.at("result"), "fields"), name);
-    if (r == 0) {
-        return text(value);
-    }
-    const auto* rows = value.as<JsonValue::Array>();
-    return rows && static_cast<std::size_t>(r) <= rows->size()
-               ? text((*rows)[static_cast<std::size_t>(r) - 1])
-               : "<none>";
+    const JsonElement value = ResultLine::member(ResultLine::member(row.at("result"), "fields"), name);
+    return text(r == 0 ? value : value.at(static_cast<std::size_t>(r - 1)));
 }
 
 std::vector<ResultLine> resultLines(const std::string& out) {
@@ -163,7 +156,7 @@ TEST(AlternativesCommand, NothingFitsWhenNoWireCarriesTheCurrent) {
     ASSERT_FALSE(rows.empty());
     for (const ResultLine& row : rows) {
         EXPECT_FALSE(flag(row.root(), "fits"));
-        EXPECT_NE(row.at("window_fill_percent").as<std::nullptr_t>(), nullptr);
+        EXPECT_TRUE(row.at("window_fill_percent").is_null());
         EXPECT_EQ(text(ResultLine::member(row.at("result"), "outcome")), "cannot_calculate");
     }
     const Invocation text = invoke(with("--alternatives", inputs));
@@ -191,9 +184,8 @@ TEST(CoreOption, ParallelStrandsWhereCalculateRefuses) {
     ASSERT_EQ(run.status, 0) << run.err;
     const ResultLine result(splitLines(run.out).at(0));
     EXPECT_EQ(result.field("labalam", 1), "2.00");
-    const JsonValue& secondary =
-        (*ResultLine::member(result.at("construction"), "windings").as<JsonValue::Array>())[1];
-    EXPECT_EQ(*ResultLine::member(secondary, "strands").as<double>(), 2);
+    const JsonElement secondary = ResultLine::member(result.at("construction"), "windings").at(1);
+    EXPECT_EQ(ResultLine::member(secondary, "strands").get_double().value(), 2);
 }
 
 TEST(CoreOption, TooSmallSaysItDoesNotFitWithTheFill) {

@@ -1,7 +1,13 @@
-#include "results/json_reader.h"
+#include "results/json_fault.h"
 #include "results/json_writer.h"
+#include "results/jsonl_input.h"
 
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -30,6 +36,21 @@ TEST(JsonWriter, EscapesWhatJsonRequiresAndKeepsTheOutputUtf8) {
         {"\xe2\x82", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         {"\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         {"\xed\xa0\x80", "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""},
+        // texts longer than a word, each with one byte to escape or check at some place
+        {"the windings fill 48.3 %", R"("the windings fill 48.3 %")"},
+        {"12345678\"abcdefgh", R"("12345678\"abcdefgh")"},
+        {"1234567\\abcdefgh", R"("1234567\\abcdefgh")"},
+        {"123456789012345\n", R"("123456789012345\n")"},
+        {"1234567890123\x1f", R"("1234567890123\u001f")"},
+        {"reach 53.5 \xc2\xb0"
+         "C at full load",
+         "\"reach 53.5 \xc2\xb0"
+         "C at full load\""},
+        {"reach 53.5 \xb0"
+         "C at full load",
+         "\"reach 53.5 \xef\xbf\xbd"
+         "C at full load\""},
+        {"~~~~~~~~ !#$%&'()*+,-./[]^_`{|}~", R"("~~~~~~~~ !#$%&'()*+,-./[]^_`{|}~")"},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.input);
@@ -39,13 +60,94 @@ TEST(JsonWriter, EscapesWhatJsonRequiresAndKeepsTheOutputUtf8) {
     }
 }
 
-std::string parsedString(const std::string& json) {
-    std::variant<JsonValue, JsonError> parsed = parseJson(json);
-    const std::string* text = std::get<JsonValue>(parsed).as<std::string>();
-    return text ? *text : "<not a string>";
+std::string toChars(double value) {
+    char digits[64];
+    return {digits, std::to_chars(digits, digits + sizeof digits, value).ptr};
 }
 
-TEST(JsonReader, DecodesEveryEscapeToUtf8) {
+std::string written(double value) {
+    std::string out;
+    appendJsonNumber(out, value);
+    return out;
+}
+
+// Byte for byte as to_chars: the golden files hold numbers it wrote.
+TEST(JsonWriter, WritesNumbersAsToCharsDoes) {
+    const std::vector<double> cases = {
+        0,
+        -0.0,
+        1,
+        -1,
+        23,
+        0.7,
+        4.48,
+        1784,
+        10.992,
+        196.11077456068006,
+        0.06684637117124599,
+        0.1,
+        0.2,
+        0.3,
+        1.0 / 3,
+        2.0 / 3,
+        100,
+        1000,
+        10000,
+        100000,
+        120000,
+        1e6,
+        1234567,
+        1e14,
+        99999999999999.9,
+        1e15,
+        1e15 - 1,
+        1e16,
+        123456789012345680.0,
+        1e-5,
+        9.99999e-6,
+        1e-4,
+        0.00123,
+        0.000123,
+        1.5e-7,
+        5e-324,
+        1.7976931348623157e308,
+        2.2250738585072014e-308,
+        0.5,
+        0.25,
+        0.125,
+        1e22,
+        1e23,
+        4.35,
+        8.675,
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN(),
+    };
+    for (const double value : cases) {
+        SCOPED_TRACE(toChars(value));
+        EXPECT_EQ(written(value), toChars(value));
+        EXPECT_EQ(written(-value), toChars(-value));
+    }
+    // Figures of every size: few decimals, full precision, round numbers and powers of ten.
+    std::mt19937_64 random(21);
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-8, 18)(random));
+        const double value = i % 4 == 0   ? std::round(magnitude * 1000) / 1000
+                             : i % 4 == 1 ? std::round(magnitude / 1000) * 1000
+                             : i % 4 == 2 ? std::bit_cast<double>(random() >> 1)
+                                          : magnitude;
+        ASSERT_EQ(written(value), toChars(value)) << std::hexfloat << value;
+    }
+}
+
+// The primary voltage text of a line whose only member is "labvpri" with the given JSON value.
+std::string primaryText(const std::string& json) {
+    const auto design = designFromJsonLine(R"({"labvpri": )" + json + "}", DesignInput{});
+    const DesignInput* input = std::get_if<DesignInput>(&design);
+    return input ? input->primary : "<refused: " + std::get<std::string>(design) + ">";
+}
+
+TEST(JsonLineReader, DecodesEveryEscapeToUtf8) {
     const std::vector<TextCase> cases = {
         {R"("")", ""},
         {R"("\"\\\/\b\f\n\r\t")", "\"\\/\b\f\n\r\t"},
@@ -57,93 +159,85 @@ TEST(JsonReader, DecodesEveryEscapeToUtf8) {
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.input);
-        EXPECT_EQ(parsedString(c.input), c.expected);
+        EXPECT_EQ(primaryText(c.input), c.expected);
     }
 }
 
-TEST(JsonReader, ReadsBackWhatTheWriterWrites) {
+TEST(JsonLineReader, ReadsBackWhatTheWriterWrites) {
     const std::string original = "quote\" slash\\ tab\t nul\x00 euro\xe2\x82\xac"s;
     std::string json;
     appendJsonString(json, original);
-    EXPECT_EQ(parsedString(json), original);
+    EXPECT_EQ(primaryText(json), original);
 }
 
-TEST(JsonReader, ReadsNumbersLiteralsAndNesting) {
-    std::variant<JsonValue, JsonError> parsed =
-        parseJson(R"( {"a": [0, -0.5, 12, 1e3, 2.5E-1, true, false, null], "b": {"c": {}}, "d": []} )");
-    const auto* object = std::get<JsonValue>(parsed).as<JsonValue::Object>();
-    ASSERT_NE(object, nullptr);
-    ASSERT_EQ(object->size(), 3u);
-    EXPECT_EQ((*object)[0].first, "a");
-    const auto& array = *(*object)[0].second.as<JsonValue::Array>();
-    ASSERT_EQ(array.size(), 8u);
-    const std::vector<double> numbers = {0, -0.5, 12, 1000, 0.25};
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        EXPECT_EQ(*array[i].as<double>(), numbers[i]);
-    }
-    EXPECT_EQ(*array[5].as<bool>(), true);
-    EXPECT_EQ(*array[6].as<bool>(), false);
-    EXPECT_NE(array[7].as<std::nullptr_t>(), nullptr);
-    const auto& inner = *(*object)[1].second.as<JsonValue::Object>();
-    ASSERT_EQ(inner.size(), 1u);
-    EXPECT_TRUE(inner[0].second.as<JsonValue::Object>()->empty());
-    EXPECT_TRUE((*object)[2].second.as<JsonValue::Array>()->empty());
-}
-
-struct ErrorCase {
-    std::string input;
-    std::string reason;
-    std::size_t column;
-};
-
-TEST(JsonReader, RefusesWhatIsNotJson) {
-    const std::vector<ErrorCase> cases = {
-        {"", "unexpected end of text", 1},
-        {"   ", "unexpected end of text", 4},
-        {"{", "expected a member name", 2},
-        {R"({"a" 1})", "expected ':'", 6},
-        {R"({"a": 1,})", "expected a member name", 9},
-        {R"({a: 1})", "expected a member name", 2},
-        {"[1,]", "unexpected character", 4},
-        {"[1 2]", "expected ',' or ']'", 4},
-        {"{} {}", "text after the value", 4},
-        {"01", "text after the value", 2},
-        {"-", "expected a digit", 2},
-        {"1.", "expected a digit", 3},
-        {".5", "unexpected character", 1},
-        {"+1", "unexpected character", 1},
-        {"1e", "expected a digit", 3},
-        {"1e999", "number out of range", 1},
-        {"tru", "unexpected character", 1},
-        {"nul", "unexpected character", 1},
-        {R"("abc)", "unterminated string", 5},
-        {"\"a\nb\"", "control character in string", 3},
-        {"\"a\xff\"", "invalid UTF-8", 3},
-        {"\"\xed\xa0\x80\"", "invalid UTF-8", 2},
-        {R"("\x")", "invalid escape", 3},
-        {R"("\u12g4")", "invalid \\u escape", 6},
-        {R"("\ud800")", "lone surrogate", 8},
-        {R"("\udc00")", "lone surrogate", 8},
-        {R"("\ud800\u0041")", "lone surrogate", 14},
+TEST(JsonLineReader, ReadsEveryFormOfANumber) {
+    const struct {
+        std::string json;
+        double price;
+    } cases[] = {
+        {"0", 0},      {"-0", 0},     {"12", 12},
+        {"2.5", 2.5},  {"1e3", 1000}, {"2.5E-1", 0.25},
+        {"1E+2", 100}, {"0.1", 0.1},  {"999999999.99", 999999999.99},
     };
-    for (const ErrorCase& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.json);
+        const auto design = designFromJsonLine(R"({"costofe": )" + c.json + "}", DesignInput{});
+        ASSERT_TRUE(std::holds_alternative<DesignInput>(design)) << std::get<std::string>(design);
+        EXPECT_EQ(std::get<DesignInput>(design).ironPrice, c.price);
+    }
+}
+
+// What is wrong and the byte, counted from 1, where reading stopped.
+TEST(JsonLineReader, SaysWhatIsNotJsonAndWhere) {
+    const std::vector<TextCase> cases = {
+        {"", "no JSON value"},
+        {"   ", "no JSON value"},
+        {"{", "unexpected end of text at column 2"},
+        {R"({"a" 1})", "unexpected character at column 6"},
+        {R"({"a": 1,})", "unexpected character at column 9"},
+        {R"({a: 1})", "unexpected character at column 2"},
+        {R"({"labvsec": ["12",]})", "unexpected character at column 19"},
+        {R"({"labvsec": ["12" "6"]})", "unexpected character at column 19"},
+        {"{} {}", "text after the value at column 4"},
+        {R"({"frec": 50} x)", "text after the value at column 14"},
+        {R"({"frec": 01})", "invalid number, or out of range at column 10"},
+        {R"({"frec": -})", "invalid number, or out of range at column 10"},
+        {R"({"frec": 1.})", "invalid number, or out of range at column 10"},
+        {R"({"frec": .5})", "unexpected character at column 10"},
+        {R"({"frec": +1})", "unexpected character at column 10"},
+        {R"({"frec": 1e})", "invalid number, or out of range at column 10"},
+        {R"({"costofe": 1e999})", "invalid number, or out of range at column 13"},
+        {R"({"labvpri": tru})", "unexpected character at column 13"},
+        {R"({"labvpri": nul})", "unexpected character at column 13"},
+        {R"({"labvpri": "abc)", "unterminated string at column 17"},
+        {"{\"labvpri\": \"a\nb\"}", "control character in string at column 15"},
+        {"{\"labvpri\": \"a\xff\"}", "invalid UTF-8 at column 15"},
+        {"{\"labvpri\": \"\xed\xa0\x80\"}", "invalid UTF-8 at column 14"},
+        {R"({"labvpri": "\x"})", "invalid escape in string at column 13"},
+        {R"({"labvpri": "\u12g4"})", "invalid escape in string at column 13"},
+        {R"({"labvpri": "\ud800"})", "invalid escape in string at column 13"},
+        {R"({"labvpri": "\udc00"})", "invalid escape in string at column 13"},
+        {R"({"labvpri": "\ud800\u0041"})", "invalid escape in string at column 13"},
+    };
+    for (const TextCase& c : cases) {
         SCOPED_TRACE(c.input);
-        std::variant<JsonValue, JsonError> parsed = parseJson(c.input);
-        const JsonError* error = std::get_if<JsonError>(&parsed);
-        ASSERT_NE(error, nullptr);
-        EXPECT_EQ(error->reason, c.reason);
-        EXPECT_EQ(error->column, c.column);
+        const auto design = designFromJsonLine(c.input, DesignInput{});
+        ASSERT_TRUE(std::holds_alternative<std::string>(design));
+        EXPECT_EQ(std::get<std::string>(design), c.expected);
     }
 }
 
-TEST(JsonReader, LimitsNesting) {
-    const auto nested = [](int depth) {
-        return std::string(depth, '[') + std::string(depth, ']');
+TEST(JsonLineReader, LimitsNesting) {
+    const auto nested = [](std::size_t depth) {
+        return R"({"labvsec": )" + std::string(depth - 1, '[') + std::string(depth - 1, ']') + "}";
     };
-    EXPECT_TRUE(std::holds_alternative<JsonValue>(parseJson(nested(maxJsonDepth))));
-    EXPECT_TRUE(std::holds_alternative<JsonError>(parseJson(nested(maxJsonDepth + 1))));
+    EXPECT_EQ(std::get<std::string>(designFromJsonLine(nested(maxJsonDepth), DesignInput{})),
+              R"("labvsec" must be a string)");
+    EXPECT_EQ(std::get<std::string>(designFromJsonLine(nested(maxJsonDepth + 1), DesignInput{})),
+              "nested too deeply");
     // Far deeper than the limit must fail just as cleanly, not exhaust the stack.
-    EXPECT_TRUE(std::holds_alternative<JsonError>(parseJson(std::string(100000, '['))));
+    EXPECT_TRUE(
+        std::holds_alternative<std::string>(designFromJsonLine(std::string(100000, '['), DesignInput{})));
 }
 
 } // namespace
