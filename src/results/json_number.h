@@ -4,11 +4,16 @@
 
 namespace coilwise {
 
-// Room enough for any number writeJsonNumber writes.
-inline constexpr std::size_t jsonNumberRoom = 32;
+// Room enough for any number writeJsonNumber writes: the digits of the largest double in fixed
+// form, or "0." and the zeros before the digits of the smallest.
+inline constexpr std::size_t jsonNumberRoom = 352;
 
-// Writes the value as std::to_chars(first, last, value) does, byte for byte: the shortest digits
-// that read back as the same double, fixed unless the exponent form is shorter. Returns the end.
+// Significant digits every raw number keeps: the last bits of a result differ between CPUs (fused
+// multiply-add in the maths library), twelve digits never do, so results compare on any machine.
+inline constexpr int jsonSignificantDigits = 12;
+
+// Writes the value rounded to jsonSignificantDigits significant digits, as the shortest text that
+// reads back as that rounded value, never in exponent form (12, 0.7, 196.110774561). Returns the end.
 char* writeJsonNumber(char* out, double value);
 
 } // namespace coilwise

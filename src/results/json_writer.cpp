@@ -133,7 +133,7 @@ void appendJsonKey(std::string& out, std::string_view key) {
 }
 
 void appendJsonNumber(std::string& out, std::string_view prefix, double value) {
-    char joined[96];
+    char joined[jsonNumberRoom + 64];
     if (prefix.size() + jsonNumberRoom > sizeof joined) {
         out += prefix;
         appendJsonNumber(out, value);
