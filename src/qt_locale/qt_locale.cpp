@@ -10,6 +10,27 @@ std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// Every figure of the program is written in Latin digits with the locale's separators; amounts
+// of money follow the same rule, whatever digits the locale's own currency format has (Arabic,
+// Persian, Bengali, Chakma... some beyond the 16-bit characters).
+std::string latinDigits(const std::string& text) {
+    QString latin;
+    for (const char32_t c : QString::fromStdString(text).toUcs4()) {
+        const int digit = QChar::digitValue(c);
+        if (digit >= 0) {
+            latin += QChar(u'0' + digit);
+        } else {
+            latin += QString::fromUcs4(&c, 1);
+        }
+    }
+    return utf8(latin);
+}
+
+bool hasNativeDigits(const QLocale& locale) {
+    return utf8(locale.toCurrencyString(1234567890.12)) !=
+           latinDigits(utf8(locale.toCurrencyString(1234567890.12)));
+}
+
 // Qt knows each currency's decimals but does not say them; they are the digits zero shows with.
 int currencyDecimals(const QLocale& locale) {
     const QString zero = locale.toCurrencyString(0.0);
@@ -40,7 +61,7 @@ QtLocale::QtLocale(const QLocale& locale)
       group_(locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? std::string()
                                                                           : utf8(locale.groupSeparator())),
       symbol_(utf8(locale.currencySymbol())), currencyDecimals_(currencyDecimals(locale)),
-      currency_(learnCurrencyLayout(locale, currencyDecimals_)) {}
+      currency_(learnCurrencyLayout(locale, currencyDecimals_)), nativeDigits_(hasNativeDigits(locale)) {}
 
 std::optional<QtLocale> QtLocale::forName(const QString& name) {
     if (name.isEmpty()) {
@@ -55,12 +76,14 @@ std::optional<QtLocale> QtLocale::forName(const QString& name) {
 }
 
 std::string QtLocale::formatCurrency(double amount) const {
-    if (currency_) {
-        if (std::optional<std::string> written = writeCurrency(*currency_, amount)) {
-            return *std::move(written);
-        }
+    std::string written;
+    if (std::optional<std::string> fromLayout =
+            currency_ ? writeCurrency(*currency_, amount) : std::nullopt) {
+        written = *std::move(fromLayout);
+    } else {
+        written = utf8(locale_.toCurrencyString(roundCurrency(amount)));
     }
-    return utf8(locale_.toCurrencyString(roundCurrency(amount)));
+    return nativeDigits_ ? latinDigits(written) : written;
 }
 
 double QtLocale::roundCurrency(double amount) const {

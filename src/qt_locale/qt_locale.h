@@ -34,6 +34,7 @@ private:
     std::string symbol_;
     int currencyDecimals_ = 0;
     std::optional<CurrencyLayout> currency_;
+    bool nativeDigits_ = false; // the currency format has digits other than 0 to 9
 };
 
 } // namespace coilwise

@@ -69,7 +69,8 @@ TEST(QtLocale, RoundsAsTheCurrencyShows) {
     }
 }
 
-// The layout learned once writes every amount as Qt itself does, in every locale Qt has.
+// The layout learned once writes every amount as Qt itself does, in every locale Qt has, but in
+// Latin digits as every other figure is.
 TEST(QtLocale, WritesAmountsAsQtDoesInEveryLocale) {
     const double amounts[] = {0,
                               0.004,
@@ -109,8 +110,26 @@ TEST(QtLocale, WritesAmountsAsQtDoesInEveryLocale) {
         const QtLocale locale(qt);
         EXPECT_TRUE(locale.writesCurrencyItself());
         for (const double amount : amounts) {
-            const QString expected = qt.toCurrencyString(locale.roundCurrency(amount));
+            QString expected;
+            for (const char32_t c : qt.toCurrencyString(locale.roundCurrency(amount)).toUcs4()) {
+                expected += QChar::digitValue(c) >= 0 ? QString(QChar(u'0' + QChar::digitValue(c)))
+                                                      : QString::fromUcs4(&c, 1);
+            }
             ASSERT_EQ(locale.formatCurrency(amount), expected.toStdString()) << amount;
+        }
+    }
+}
+
+// In Arabic and Persian locales the costs once came in the locale's own digits, every other field
+// in Latin ones.
+TEST(QtLocale, AmountsUseLatinDigitsAsEveryFigureDoes) {
+    for (const char* name : {"ar_EG", "fa_IR"}) {
+        const std::string shown = named(name).formatCurrency(1234.56);
+        SCOPED_TRACE(name);
+        EXPECT_EQ(shown.find_first_of("0123456789"), shown.find('1')) << shown;
+        EXPECT_NE(shown.find("1"), std::string::npos) << shown;
+        for (const char* arabicIndic : {"\xd9\xa1", "\xdb\xb1"}) {
+            EXPECT_EQ(shown.find(arabicIndic), std::string::npos) << shown;
         }
     }
 }
