@@ -113,9 +113,10 @@ void appendJsonString(std::string& out, std::string_view prefix, std::string_vie
         appendEscaped(out, prefix, text);
         return;
     }
-    std::memcpy(joined, prefix.data(), prefix.size());
+    // std::copy, unlike memcpy, takes the empty views whose data() is null.
+    std::copy(prefix.begin(), prefix.end(), joined);
     joined[prefix.size()] = '"';
-    std::memcpy(joined + prefix.size() + 1, text.data(), text.size());
+    std::copy(text.begin(), text.end(), joined + prefix.size() + 1);
     joined[size - 1] = '"';
     out.append(joined, size);
 }
@@ -139,7 +140,7 @@ void appendJsonNumber(std::string& out, std::string_view prefix, double value) {
         appendJsonNumber(out, value);
         return;
     }
-    std::memcpy(joined, prefix.data(), prefix.size());
+    std::copy(prefix.begin(), prefix.end(), joined);
     out.append(joined, writeJsonNumber(joined + prefix.size(), value));
 }
 
