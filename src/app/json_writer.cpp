@@ -113,11 +113,12 @@ void appendJsonString(std::string& out, std::string_view prefix, std::string_vie
         appendEscaped(out, prefix, text);
         return;
     }
-    std::memcpy(joined, prefix.data(), prefix.size());
-    joined[prefix.size()] = '"';
-    std::memcpy(joined + prefix.size() + 1, text.data(), text.size());
-    joined[size - 1] = '"';
-    out.append(joined, size);
+    // std::copy, since an empty view may hold no pointer, which memcpy may not be given.
+    char* end = std::copy(prefix.begin(), prefix.end(), joined);
+    *end++ = '"';
+    end = std::copy(text.begin(), text.end(), end);
+    *end++ = '"';
+    out.append(joined, end);
 }
 
 void appendJsonString(std::string& out, std::string_view text) {
@@ -139,8 +140,8 @@ void appendJsonNumber(std::string& out, std::string_view prefix, double value) {
         appendJsonNumber(out, value);
         return;
     }
-    std::memcpy(joined, prefix.data(), prefix.size());
-    out.append(joined, writeJsonNumber(joined + prefix.size(), value));
+    char* const end = std::copy(prefix.begin(), prefix.end(), joined);
+    out.append(joined, writeJsonNumber(end, value));
 }
 
 void appendJsonNumber(std::string& out, double value) {
