@@ -13,8 +13,12 @@ namespace od = simdjson::ondemand;
 
 // simdjson's validating parser says what is wrong but not where. Its lazy parser stops where it
 // finds the fault, so the text is walked with it, every value read, until it stops. A fault inside
-// a string or number is placed at its start, which `scalar` keeps.
-simdjson::error_code walk(od::value value, const char*& scalar) {
+// a string or number is placed at its start, which `scalar` keeps. The walk goes no deeper than
+// the validating parser does, which keeps its recursion short.
+simdjson::error_code walk(od::value value, const char*& scalar, std::size_t depth) {
+    if (depth > maxJsonDepth) {
+        return simdjson::DEPTH_ERROR;
+    }
     od::json_type type{};
     if (const auto error = value.type().get(type)) {
         return error;
@@ -38,7 +42,7 @@ simdjson::error_code walk(od::value value, const char*& scalar) {
             if (const auto error = member.value().get(inner)) {
                 return error;
             }
-            if (const auto error = walk(inner, scalar)) {
+            if (const auto error = walk(inner, scalar, depth + 1)) {
                 return error;
             }
         }
@@ -54,7 +58,7 @@ simdjson::error_code walk(od::value value, const char*& scalar) {
             if (const auto error = item.get(inner)) {
                 return error;
             }
-            if (const auto error = walk(inner, scalar)) {
+            if (const auto error = walk(inner, scalar, depth + 1)) {
                 return error;
             }
         }
@@ -100,8 +104,10 @@ struct Stop {
 };
 
 Stop walkDocument(std::string_view text) {
+    // The lazy parser itself must never meet more nesting than it has room for: a text cannot nest
+    // deeper than it has bytes.
     od::parser parser;
-    if (const auto error = parser.allocate(text.size(), maxJsonDepth)) {
+    if (const auto error = parser.allocate(text.size(), text.size() + 2)) {
         return {error, {}};
     }
     const simdjson::padded_string padded(text);
@@ -113,7 +119,7 @@ Stop walkDocument(std::string_view text) {
     const char* scalar = nullptr;
     simdjson::error_code error = document.get_value().get(root);
     if (!error) {
-        error = walk(root, scalar);
+        error = walk(root, scalar, 1);
     } else if (error == simdjson::SCALAR_DOCUMENT_AS_VALUE) {
         scalar = padded.data() + (text.size() - trimmedStart(text).size());
         error = walkScalar(document);
@@ -209,8 +215,9 @@ std::string jsonFault(std::string_view text, simdjson::error_code error) {
     default: {
         const Stop stop = walkDocument(text);
         at = stop.at;
-        // The validating parser calls a second value after the first a fault of structure.
-        if (stop.error == simdjson::TRAILING_CONTENT) {
+        // The validating parser calls a second value after the first a fault of structure, and
+        // may meet another fault first where nesting goes too deep.
+        if (stop.error == simdjson::TRAILING_CONTENT || stop.error == simdjson::DEPTH_ERROR) {
             error = stop.error;
         }
         if (error == simdjson::TAPE_ERROR && (!at || *at >= text.size())) {

@@ -260,11 +260,16 @@ TEST(JsonLineReader, LimitsNesting) {
     };
     EXPECT_EQ(std::get<std::string>(designFromJsonLine(nested(maxJsonDepth), DesignInput{})),
               R"("labvsec" must be a string)");
+    // At the opening bracket one level too deep.
     EXPECT_EQ(std::get<std::string>(designFromJsonLine(nested(maxJsonDepth + 1), DesignInput{})),
-              "nested too deeply");
-    // Far deeper than the limit must fail just as cleanly, not exhaust the stack.
-    EXPECT_TRUE(
-        std::holds_alternative<std::string>(designFromJsonLine(std::string(100000, '['), DesignInput{})));
+              "nested too deeply at column " + std::to_string(12 + maxJsonDepth));
+    // Far deeper than the limit must fail just as cleanly, not exhaust the stack, also where the
+    // column is looked for past a number only the validating parser refuses (beyond 64 bits).
+    const std::string deep(100000, '[');
+    EXPECT_TRUE(std::holds_alternative<std::string>(designFromJsonLine(deep, DesignInput{})));
+    EXPECT_EQ(
+        std::get<std::string>(designFromJsonLine("[123456789012345678901234567890, " + deep, DesignInput{})),
+        "nested too deeply at column " + std::to_string(33 + maxJsonDepth));
 }
 
 } // namespace
