@@ -25,7 +25,7 @@ std::optional<QStringList> toQStrings(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         const std::optional<QString> path = pathFromBytes(arg);
         if (!path) {
-            std::cerr << "coilwise: '" << arg << "' is not a valid file name in this system's encoding\n";
+            std::cerr << "coilwise: '" << arg << "' " << unspellablePath << "\n";
             return std::nullopt;
         }
         arguments << *path;

@@ -77,7 +77,7 @@ std::optional<std::vector<QString>> pathArguments(std::span<const std::string> a
     for (const std::string& arg : args) {
         std::optional<QString> path = pathFromBytes(arg);
         if (!path) {
-            usageError(err, "'" + arg + "' is not a valid file name in this system's encoding");
+            usageError(err, "'" + arg + "' " + std::string(unspellablePath));
             return std::nullopt;
         }
         paths.push_back(std::move(*path));

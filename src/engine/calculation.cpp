@@ -4,7 +4,6 @@
 #include "input_checks.h"
 #include "number_text.h"
 
-#include <array>
 #include <optional>
 #include <variant>
 

@@ -36,6 +36,8 @@ std::string specialFileKind(const QString& path);
 // would not come back the same (not valid in the system's file-name encoding), since a file of
 // another name would then be read or written.
 std::optional<QString> pathFromBytes(const std::string& bytes);
+// What is said of such a path, after it in quotes.
+inline constexpr std::string_view unspellablePath = "is not a valid file name in this system's encoding";
 
 // True when both paths name one existing file (hard and symbolic links included).
 bool isSameFile(const QString& first, const QString& second);

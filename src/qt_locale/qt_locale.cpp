@@ -27,8 +27,8 @@ std::string latinDigits(const std::string& text) {
 }
 
 bool hasNativeDigits(const QLocale& locale) {
-    return utf8(locale.toCurrencyString(1234567890.12)) !=
-           latinDigits(utf8(locale.toCurrencyString(1234567890.12)));
+    const std::string probe = utf8(locale.toCurrencyString(1234567890.12));
+    return probe != latinDigits(probe);
 }
 
 // Qt knows each currency's decimals but does not say them; they are the digits zero shows with.

@@ -60,11 +60,7 @@ void appendAlternativeJson(std::string& out, const Alternative& row, const Desig
     appendBool(out, "calculate_choice", row.calculateChoice);
     appendBool(out, "fits", row.fits());
     appendBool(out, "radial_fit", row.radialFit);
-    if (row.fillPercent) {
-        appendJsonMember(out, "window_fill_percent", *row.fillPercent);
-    } else {
-        out += R"(, "window_fill_percent": null)";
-    }
+    appendJsonMember(out, "window_fill_percent", row.fillPercent);
     if (row.fits()) {
         appendJsonMember(out, "total_g", row.totalGrams);
         appendJsonMember(out, "cost", row.cost);

@@ -102,12 +102,9 @@ void appendDcJson(std::string& out, std::span<const ConvertedDc> converted, cons
             continue;
         }
         appendJsonMember(out, "vdc_no_load_high_mains", volts->noLoadHighMains);
-        out += R"(, "capacitor_voltage": )";
-        if (volts->capacitorVoltage) {
-            appendJsonNumber(out, *volts->capacitorVoltage);
-        } else {
-            out += "null";
-        }
+        appendJsonMember(out, "capacitor_voltage",
+                         volts->capacitorVoltage ? std::optional<double>(*volts->capacitorVoltage)
+                                                 : std::nullopt);
         appendJsonMember(out, "vdc_full_load_low_mains", volts->fullLoadLowMains);
         out += '}';
     }

@@ -28,7 +28,7 @@ char* writeInteger(char* out, std::uint64_t value) {
 // Figures such as 23, 0.7 or 4.48, found by scaling: below 10^12 thousandths at most one integer
 // scales back to the value and it has at most twelve digits, so when the value has a form of at
 // most three decimals this is it; the fewest decimals are then those left when its zeros at the
-// end go.
+// end go (writeFixed takes them off).
 bool threeDecimals(double magnitude, std::int64_t& thousandths) {
     const double scaled = magnitude * 1000;
     if (!(scaled < 1e12)) {
@@ -39,8 +39,12 @@ bool threeDecimals(double magnitude, std::int64_t& thousandths) {
     return static_cast<double>(thousandths) / 1000 == magnitude;
 }
 
-// digits x 10^exponent in fixed form; digits has no zeros at the end.
+// digits x 10^exponent (digits above zero) in fixed form, its zeros at the end taken off first.
 char* writeFixed(char* out, std::uint64_t digits, int exponent) {
+    while (digits % 10 == 0) {
+        digits /= 10;
+        ++exponent;
+    }
     const int length = digitCount(digits);
     if (exponent >= 0) {
         out = writeInteger(out, digits);
@@ -78,10 +82,6 @@ char* writeShortest(char* out, double magnitude) {
         digits = digits / unit + (digits % unit >= unit / 2 ? 1 : 0);
         exponent += cut;
     }
-    while (digits % 10 == 0) {
-        digits /= 10;
-        ++exponent;
-    }
     return writeFixed(out, digits, exponent);
 }
 
@@ -101,12 +101,7 @@ char* writeJsonNumber(char* out, double value) {
     }
     std::int64_t thousandths = 0;
     if (magnitude >= 1e-3 && threeDecimals(magnitude, thousandths)) {
-        int decimals = 3;
-        while (decimals > 0 && thousandths % 10 == 0) {
-            thousandths /= 10;
-            --decimals;
-        }
-        return writeFixed(out, static_cast<std::uint64_t>(thousandths), -decimals);
+        return writeFixed(out, static_cast<std::uint64_t>(thousandths), -3);
     }
     return writeShortest(out, magnitude);
 }

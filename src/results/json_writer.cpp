@@ -154,4 +154,14 @@ void appendJsonMember(std::string& out, std::string_view key, double value) {
     appendJsonNumber(out, value);
 }
 
+void appendJsonMember(std::string& out, std::string_view key, const std::optional<double>& value) {
+    if (value) {
+        appendJsonMember(out, key, *value);
+        return;
+    }
+    out += ", ";
+    appendJsonKey(out, key);
+    out += "null";
+}
+
 } // namespace coilwise

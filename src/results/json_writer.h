@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,12 +15,14 @@ void appendJsonString(std::string& out, std::string_view prefix, std::string_vie
 // `"KEY": ` for a key the program spells itself: printable ASCII that needs no escape.
 void appendJsonKey(std::string& out, std::string_view key);
 
-// The shortest text that reads back as the same double: no rounding, never an exponent for the
-// figures a design gives.
+// The value to twelve significant digits, in the shortest text of that value, never an exponent
+// (see writeJsonNumber).
 void appendJsonNumber(std::string& out, double value);
 void appendJsonNumber(std::string& out, std::string_view prefix, double value);
 
 // ", "KEY": VALUE", for an object whose first member is already written.
 void appendJsonMember(std::string& out, std::string_view key, double value);
+// The same, or null when there is no value.
+void appendJsonMember(std::string& out, std::string_view key, const std::optional<double>& value);
 
 } // namespace coilwise
